@@ -1,0 +1,50 @@
+// The main dialog: the entry form above the list of entries, and every button of the program.
+// Its operations live in the folder of their subsystem.
+#pragma once
+
+#include "../classlib/Dialog.h"
+#include "../classlib/ListCtrl.h"
+
+#include <string>
+
+class CPortfolioDialog : public CDialog {
+public:
+    explicit CPortfolioDialog(CWnd* parent = nullptr);
+
+    // The list and the form.
+    void SetUpColumns();
+    void AutoSizeColumns();
+    void InsertFormAsTopRow();
+    void CopyRowToForm(int row);
+    void RefreshEntryCount();
+    void ClearForm();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    void OnSysCommand(UINT id, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnDestroy();
+    void OnClickEntryList(NMHDR* notification, LRESULT* result);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // The form field shown in a list column.
+    std::string& FormField(int column);
+
+    CListCtrl m_list;
+    std::string TICKER;
+    std::string SALEPRICE;
+    std::string SALEDATE;
+    std::string PURCHASEPRICE;
+    std::string PURCHASEDATE;
+    std::string CURRENTPRICE;
+    std::string CURRENTDATE;
+    int m_entryCount = 0;
+    std::string NOTES;
+    std::string NUMBEROFSHARES;
+    HICON m_hIcon;
+};

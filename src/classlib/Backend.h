@@ -1,0 +1,19 @@
+// What a backend supplies besides the member functions of the public classes.
+#pragma once
+
+#include "Dialog.h"
+
+#include <string>
+
+// Shows a real message box; owner is nullptr for a box raised through the application.
+int PlatformMessageBox(const CDialog* owner, const std::string& text, const std::string& caption,
+                       UINT type);
+
+// Creates the platform's application object for the process; 0, or the exit code on failure.
+int PlatformInit(int argc, char** argv);
+
+// Puts the keyboard focus on a control of the dialog.
+void PlatformFocusControl(CDialog& dialog, int id);
+
+// Starts the socket library, version 1.1; TRUE where there is nothing to start.
+BOOL PlatformSocketStartup();

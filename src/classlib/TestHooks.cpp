@@ -1,0 +1,36 @@
+#include "TestHooks.h"
+
+#include <utility>
+
+namespace {
+
+MessageBoxHook& MessageBoxHookSlot() {
+    static MessageBoxHook hook;
+    return hook;
+}
+
+ModalHook& ModalHookSlot() {
+    static ModalHook hook;
+    return hook;
+}
+
+ShellExecuteHook& ShellExecuteHookSlot() {
+    static ShellExecuteHook hook;
+    return hook;
+}
+
+bool socketStartupFails = false;
+
+} // namespace
+
+void SetMessageBoxHook(MessageBoxHook hook) { MessageBoxHookSlot() = std::move(hook); }
+const MessageBoxHook& GetMessageBoxHook() { return MessageBoxHookSlot(); }
+
+void SetModalHook(ModalHook hook) { ModalHookSlot() = std::move(hook); }
+const ModalHook& GetModalHook() { return ModalHookSlot(); }
+
+void SetShellExecuteHook(ShellExecuteHook hook) { ShellExecuteHookSlot() = std::move(hook); }
+const ShellExecuteHook& GetShellExecuteHook() { return ShellExecuteHookSlot(); }
+
+void SetSocketStartupFailsForTest(bool fails) { socketStartupFails = fails; }
+bool SocketStartupFailsForTest() { return socketStartupFails; }

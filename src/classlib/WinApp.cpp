@@ -1,0 +1,58 @@
+#include "WinApp.h"
+
+#include "Backend.h"
+#include "Resources.h"
+#include "Shell.h"
+#include "TestHooks.h"
+
+#include <filesystem>
+
+namespace {
+
+CWinApp* theApplication = nullptr;
+
+std::filesystem::path ExecutablePath(const char* argv0) {
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error && argv0 != nullptr) {
+        self = std::filesystem::absolute(argv0, error);
+    }
+    return self;
+}
+
+} // namespace
+
+CWinApp::CWinApp() { theApplication = this; }
+
+CWinApp::~CWinApp() {
+    if (theApplication == this) {
+        theApplication = nullptr;
+    }
+}
+
+BOOL CWinApp::InitInstance() { return TRUE; }
+
+HICON CWinApp::LoadIcon(UINT id) const { return FindIconResource(id); }
+
+CWinApp* AfxGetApp() { return theApplication; }
+
+int AfxWinInit(int argc, char** argv) {
+    if (theApplication != nullptr) {
+        const std::filesystem::path executable = ExecutablePath(argc > 0 ? argv[0] : nullptr);
+        theApplication->m_appName = executable.stem().string();
+        theApplication->m_helpFilePath =
+            (executable.parent_path() / (theApplication->m_appName + ".htm")).string();
+    }
+    return PlatformInit(argc, argv);
+}
+
+BOOL AfxSocketInit() { return SocketStartupFailsForTest() ? FALSE : PlatformSocketStartup(); }
+
+void CWinApp::OnHelp() {
+    std::error_code error;
+    if (!m_helpFilePath.empty() && std::filesystem::exists(m_helpFilePath, error)) {
+        AfxShellExecute(nullptr, "open", m_helpFilePath, nullptr, nullptr, SW_SHOWNORMAL);
+        return;
+    }
+    AfxMessageBox("The help file \"" + m_helpFilePath + "\" could not be found.");
+}

@@ -1,0 +1,249 @@
+#include "../TestDriver.h"
+
+#include "../Dialog.h"
+#include "DialogWindow.h"
+#include "Handles.h"
+#include "ListView.h"
+#include "TextConversion.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+namespace drive {
+
+namespace {
+
+DialogWindow& WindowOf(const CDialog& dialog) {
+    DialogWindow* window = DialogWindowOf(dialog);
+    if (window == nullptr) {
+        qFatal("drive: the dialog has no window");
+    }
+    return *window;
+}
+
+QWidget* ControlOf(const CDialog& dialog, int id) {
+    QWidget* control = WindowOf(dialog).Control(id);
+    if (control == nullptr) {
+        qFatal("drive: the dialog has no control %d", id);
+    }
+    return control;
+}
+
+ListView& ListOf(const CDialog& dialog, int id) {
+    auto* list = dynamic_cast<ListView*>(ControlOf(dialog, id));
+    if (list == nullptr) {
+        qFatal("drive: control %d is not a list view", id);
+    }
+    return *list;
+}
+
+CRect ToRect(const QRect& rect) { return {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}; }
+
+QAction* SystemMenuAction(DialogWindow& window, UINT commandId) {
+    QMenu* menu = MenuOf(window.SystemMenu().m_hMenu);
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator() && action->data().toUInt() == commandId) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+QPoint BackgroundPoint(const DialogWindow& window) {
+    for (int y = window.height() - 2; y > 0; y -= 3) {
+        for (int x = window.width() - 2; x > 0; x -= 3) {
+            if (window.childAt(x, y) == nullptr) {
+                return {x, y};
+            }
+        }
+    }
+    return {0, 0};
+}
+
+QPoint RowPoint(ListView& list, int row) {
+    if (row >= 0) {
+        const QModelIndex index = list.model()->index(row, 0);
+        list.scrollTo(index);
+        return list.visualRect(index).center();
+    }
+    const int rows = list.model()->rowCount();
+    const int below =
+        rows > 0 ? list.visualRect(list.model()->index(rows - 1, 0)).bottom() + 4 : 4;
+    return {4, std::min(below, list.viewport()->height() - 2)};
+}
+
+} // namespace
+
+void Type(CDialog& dialog, int id, const std::string& text) {
+    QWidget* control = ControlOf(dialog, id);
+    control->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(control, Qt::Key_Delete);
+    QTest::keyClicks(control, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void Click(CDialog& dialog, int id) {
+    QWidget* control = ControlOf(dialog, id);
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+
+void Press(CDialog& dialog, Key key) {
+    DialogWindow& window = WindowOf(dialog);
+    QWidget* target = window.focusWidget() != nullptr ? window.focusWidget() : &window;
+    switch (key) {
+    case Key::Enter:
+        QTest::keyClick(target, Qt::Key_Return);
+        break;
+    case Key::Escape:
+        QTest::keyClick(target, Qt::Key_Escape);
+        break;
+    case Key::Tab:
+        QTest::keyClick(target, Qt::Key_Tab);
+        break;
+    case Key::Up:
+        QTest::keyClick(target, Qt::Key_Up);
+        break;
+    case Key::Down:
+        QTest::keyClick(target, Qt::Key_Down);
+        break;
+    case Key::Space:
+        QTest::keyClick(target, Qt::Key_Space);
+        break;
+    case Key::F1:
+        QTest::keyClick(target, Qt::Key_F1);
+        break;
+    case Key::AltSpace:
+        QTest::keyClick(target, Qt::Key_Space, Qt::AltModifier);
+        break;
+    }
+}
+
+void Focus(CDialog& dialog, int id) { ControlOf(dialog, id)->setFocus(Qt::OtherFocusReason); }
+
+int FocusedControl(const CDialog& dialog) {
+    const DialogWindow& window = WindowOf(dialog);
+    return window.IdOf(window.focusWidget());
+}
+
+std::vector<int> TabOrder(CDialog& dialog) {
+    DialogWindow& window = WindowOf(dialog);
+    std::vector<int> order;
+    if (window.TabStops().empty()) {
+        return order;
+    }
+    window.TabStops().front()->setFocus(Qt::TabFocusReason);
+    const int first = FocusedControl(dialog);
+    order.push_back(first);
+    for (std::size_t i = 0; i < window.TabStops().size() + 1; ++i) {
+        Press(dialog, Key::Tab);
+        if (FocusedControl(dialog) == first) {
+            break;
+        }
+        order.push_back(FocusedControl(dialog));
+    }
+    return order;
+}
+
+void CloseBox(CDialog& dialog) { WindowOf(dialog).close(); }
+
+bool IsRunning(const CDialog& dialog) {
+    const DialogWindow* window = DialogWindowOf(dialog);
+    return window != nullptr && !window->HasEnded();
+}
+
+bool IsReadOnly(const CDialog& dialog, int id) {
+    const auto* edit = qobject_cast<const QLineEdit*>(ControlOf(dialog, id));
+    return edit != nullptr && edit->isReadOnly();
+}
+
+std::string Caption(const CDialog& dialog) { return FromQString(WindowOf(dialog).windowTitle()); }
+
+CRect ControlRect(const CDialog& dialog, int id) { return ToRect(ControlOf(dialog, id)->geometry()); }
+
+CRect ClientRect(const CDialog& dialog) { return ToRect(WindowOf(dialog).rect()); }
+
+CRect ScreenRect(const CDialog& dialog) { return ToRect(WindowOf(dialog).geometry()); }
+
+bool SaveImage(const CDialog& dialog, const std::string& path) {
+    return WindowOf(dialog).grab().save(QString::fromLocal8Bit(path.c_str()));
+}
+
+std::vector<std::string> SystemMenuItems(CDialog& dialog) {
+    std::vector<std::string> items;
+    for (const QAction* action : MenuOf(WindowOf(dialog).SystemMenu().m_hMenu)->actions()) {
+        items.push_back(action->isSeparator() ? std::string() : FromQString(action->text()));
+    }
+    return items;
+}
+
+bool ChooseSystemMenuItem(CDialog& dialog, UINT commandId) {
+    DialogWindow& window = WindowOf(dialog);
+    QAction* action = SystemMenuAction(window, commandId);
+    if (action == nullptr) {
+        return false;
+    }
+    QTimer::singleShot(0, &window, [action] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        }
+    });
+    const QPoint point = BackgroundPoint(window);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, point, window.mapToGlobal(point));
+    QApplication::sendEvent(&window, &event);
+    return true;
+}
+
+void ClickListRow(CDialog& dialog, int listId, int row) {
+    ListView& list = ListOf(dialog, listId);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, RowPoint(list, row));
+}
+
+void RightClickListRow(CDialog& dialog, int listId, int row) {
+    ListView& list = ListOf(dialog, listId);
+    QTest::mouseClick(list.viewport(), Qt::RightButton, {}, RowPoint(list, row));
+}
+
+int ListRowCount(const CDialog& dialog, int listId) {
+    return ListOf(dialog, listId).Model().rowCount();
+}
+
+std::string ListCell(const CDialog& dialog, int listId, int row, int column) {
+    return ListOf(dialog, listId).Model().Cell(row, column);
+}
+
+int ListColumnCount(const CDialog& dialog, int listId) {
+    return ListOf(dialog, listId).Model().columnCount();
+}
+
+std::string ListHeading(const CDialog& dialog, int listId, int column) {
+    return ListOf(dialog, listId).Model().Heading(column);
+}
+
+int ListColumnWidth(const CDialog& dialog, int listId, int column) {
+    return ListOf(dialog, listId).header()->sectionSize(column);
+}
+
+int ListClientWidth(const CDialog& dialog, int listId) {
+    return ListOf(dialog, listId).viewport()->width();
+}
+
+int ListCellsWidthNeeded(const CDialog& dialog, int listId, int column) {
+    const QAbstractItemView& view = ListOf(dialog, listId);
+    return view.sizeHintForColumn(column);
+}
+
+int ListHeadingWidthNeeded(const CDialog& dialog, int listId, int column) {
+    return ListOf(dialog, listId).header()->sectionSizeHint(column);
+}
+
+int ListSelectedRow(const CDialog& dialog, int listId) {
+    const QModelIndexList rows = ListOf(dialog, listId).selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+} // namespace drive
