@@ -29,6 +29,13 @@ protected:
     void OnDestroy();
     void OnClickEntryList(NMHDR* notification, LRESULT* result);
 
+    // A button handler: a form read, the operation, a form write.
+    template <void (CPortfolioDialog::*Operation)()> void WithFormExchange() {
+        UpdateData(TRUE);
+        (this->*Operation)();
+        UpdateData(FALSE);
+    }
+
     DECLARE_MESSAGE_MAP()
 
 private:
