@@ -4,7 +4,9 @@
 
 CAboutDialog::CAboutDialog() : CDialog(IDD_ABOUTBOX) {}
 
-void CAboutDialog::DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchange(pDX); }
+void CAboutDialog::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+}
 
 const MessageMap* CAboutDialog::GetMessageMap() const {
     static constexpr MessageMap map{&CDialog::messageMap, {}};

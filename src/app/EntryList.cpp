@@ -8,10 +8,10 @@
 
 std::string& CPortfolioDialog::FormField(int column) {
     static constexpr std::array<std::string CPortfolioDialog::*, kShareColumnCount> fields = {
-        &CPortfolioDialog::TICKER,       &CPortfolioDialog::NUMBEROFSHARES,
+        &CPortfolioDialog::TICKER,        &CPortfolioDialog::NUMBEROFSHARES,
         &CPortfolioDialog::PURCHASEPRICE, &CPortfolioDialog::PURCHASEDATE,
-        &CPortfolioDialog::CURRENTPRICE, &CPortfolioDialog::CURRENTDATE,
-        &CPortfolioDialog::SALEPRICE,    &CPortfolioDialog::SALEDATE,
+        &CPortfolioDialog::CURRENTPRICE,  &CPortfolioDialog::CURRENTDATE,
+        &CPortfolioDialog::SALEPRICE,     &CPortfolioDialog::SALEDATE,
         &CPortfolioDialog::NOTES,
     };
     return this->*fields[static_cast<std::size_t>(column)];
@@ -19,7 +19,8 @@ std::string& CPortfolioDialog::FormField(int column) {
 
 void CPortfolioDialog::SetUpColumns() {
     for (int column = 0; column < kShareColumnCount; ++column) {
-        m_list.InsertColumn(column, std::string(kShareColumnHeadings[static_cast<std::size_t>(column)]),
+        m_list.InsertColumn(column,
+                            std::string(kShareColumnHeadings[static_cast<std::size_t>(column)]),
                             LVCFMT_LEFT);
     }
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);

@@ -77,7 +77,9 @@ void CPortfolioDialog::OnPaint() {
     dc.DrawIcon(x, y, m_hIcon);
 }
 
-HCURSOR CPortfolioDialog::OnQueryDragIcon() { return m_hIcon; }
+HCURSOR CPortfolioDialog::OnQueryDragIcon() {
+    return m_hIcon;
+}
 
 void CPortfolioDialog::OnDestroy() {
     CDialog::OnDestroy();

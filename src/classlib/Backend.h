@@ -11,6 +11,7 @@ int PlatformMessageBox(const CDialog* owner, const std::string& text, const std:
 
 // Creates the platform's application object for the process; 0, or the exit code on failure.
 int PlatformInit(int argc, char** argv);
+void PlatformTerm();
 
 // Puts the keyboard focus on a control of the dialog.
 void PlatformFocusControl(CDialog& dialog, int id);

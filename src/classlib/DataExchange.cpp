@@ -10,7 +10,9 @@ namespace {
 
 struct DataExchangeFailure {};
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 } // namespace
 

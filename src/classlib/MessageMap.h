@@ -48,7 +48,9 @@ constexpr WPARAM MakeCommandParam(UINT id, UINT code) {
 // Declares the message map of a class; the class defines messageEntries and messageMap.
 #define DECLARE_MESSAGE_MAP()                                                                      \
 protected:                                                                                         \
-    const MessageMap* GetMessageMap() const override { return &messageMap; }                       \
+    const MessageMap* GetMessageMap() const override {                                             \
+        return &messageMap;                                                                        \
+    }                                                                                              \
     static const MessageMapEntry messageEntries[];                                                 \
     static const MessageMap messageMap;
 
@@ -72,8 +74,7 @@ template <class T> MessageMapEntry OnMessageEntry(UINT message, void (T::*handle
     return entry;
 }
 
-template <class T>
-MessageMapEntry OnSysCommandEntry(void (T::*handler)(UINT, LPARAM)) {
+template <class T> MessageMapEntry OnSysCommandEntry(void (T::*handler)(UINT, LPARAM)) {
     MessageMapEntry entry{WM_SYSCOMMAND, 0, 0, MessageMapEntry::Signature::SysCommand, {}};
     entry.handler.sysCommand = static_cast<void (CCmdTarget::*)(UINT, LPARAM)>(handler);
     return entry;

@@ -36,10 +36,23 @@ CRect ClientRect(const CDialog& dialog);
 CRect ScreenRect(const CDialog& dialog);
 bool SaveImage(const CDialog& dialog, const std::string& path);
 
+// What the dialog window paints itself, its controls left out, as 0xRRGGBB pixels by rows.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<DWORD> pixels;
+
+    DWORD At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+};
+Picture Paint(const CDialog& dialog);
+void Minimise(CDialog& dialog, bool minimised);
+
 // The system menu's item texts (empty for a separator), and choosing one from the menu opened on
 // the dialog's background; false when no item has that command id.
 std::vector<std::string> SystemMenuItems(CDialog& dialog);
-bool ChooseSystemMenuItem(CDialog& dialog, UINT commandId);
+enum class MenuOpening { BackgroundClick, AltSpace };
+bool ChooseSystemMenuItem(CDialog& dialog, UINT commandId,
+                          MenuOpening opening = MenuOpening::BackgroundClick);
 
 // List views.
 void ClickListRow(CDialog& dialog, int listId, int row); // -1: the empty area below the rows

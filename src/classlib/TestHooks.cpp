@@ -23,14 +23,30 @@ bool socketStartupFails = false;
 
 } // namespace
 
-void SetMessageBoxHook(MessageBoxHook hook) { MessageBoxHookSlot() = std::move(hook); }
-const MessageBoxHook& GetMessageBoxHook() { return MessageBoxHookSlot(); }
+void SetMessageBoxHook(MessageBoxHook hook) {
+    MessageBoxHookSlot() = std::move(hook);
+}
+const MessageBoxHook& GetMessageBoxHook() {
+    return MessageBoxHookSlot();
+}
 
-void SetModalHook(ModalHook hook) { ModalHookSlot() = std::move(hook); }
-const ModalHook& GetModalHook() { return ModalHookSlot(); }
+void SetModalHook(ModalHook hook) {
+    ModalHookSlot() = std::move(hook);
+}
+const ModalHook& GetModalHook() {
+    return ModalHookSlot();
+}
 
-void SetShellExecuteHook(ShellExecuteHook hook) { ShellExecuteHookSlot() = std::move(hook); }
-const ShellExecuteHook& GetShellExecuteHook() { return ShellExecuteHookSlot(); }
+void SetShellExecuteHook(ShellExecuteHook hook) {
+    ShellExecuteHookSlot() = std::move(hook);
+}
+const ShellExecuteHook& GetShellExecuteHook() {
+    return ShellExecuteHookSlot();
+}
 
-void SetSocketStartupFailsForTest(bool fails) { socketStartupFails = fails; }
-bool SocketStartupFailsForTest() { return socketStartupFails; }
+void SetSocketStartupFailsForTest(bool fails) {
+    socketStartupFails = fails;
+}
+bool SocketStartupFailsForTest() {
+    return socketStartupFails;
+}

@@ -22,7 +22,9 @@ std::filesystem::path ExecutablePath(const char* argv0) {
 
 } // namespace
 
-CWinApp::CWinApp() { theApplication = this; }
+CWinApp::CWinApp() {
+    theApplication = this;
+}
 
 CWinApp::~CWinApp() {
     if (theApplication == this) {
@@ -30,11 +32,17 @@ CWinApp::~CWinApp() {
     }
 }
 
-BOOL CWinApp::InitInstance() { return TRUE; }
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
 
-HICON CWinApp::LoadIcon(UINT id) const { return FindIconResource(id); }
+HICON CWinApp::LoadIcon(UINT id) const {
+    return FindIconResource(id);
+}
 
-CWinApp* AfxGetApp() { return theApplication; }
+CWinApp* AfxGetApp() {
+    return theApplication;
+}
 
 int AfxWinInit(int argc, char** argv) {
     if (theApplication != nullptr) {
@@ -46,7 +54,13 @@ int AfxWinInit(int argc, char** argv) {
     return PlatformInit(argc, argv);
 }
 
-BOOL AfxSocketInit() { return SocketStartupFailsForTest() ? FALSE : PlatformSocketStartup(); }
+void AfxWinTerm() {
+    PlatformTerm();
+}
+
+BOOL AfxSocketInit() {
+    return SocketStartupFailsForTest() ? FALSE : PlatformSocketStartup();
+}
 
 void CWinApp::OnHelp() {
     std::error_code error;

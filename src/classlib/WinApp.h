@@ -29,6 +29,8 @@ protected:
 
 private:
     friend int AfxWinInit(int argc, char** argv);
+    // Closes down the window system again, before the process ends.
+    void AfxWinTerm();
     std::string m_appName;
     std::string m_helpFilePath;
 };
@@ -38,6 +40,8 @@ CWinApp* AfxGetApp();
 // Sets up the window system for the process and names the application after argv[0].
 // Returns 0, or the process's exit code when the window system cannot start.
 int AfxWinInit(int argc, char** argv);
+// Closes down the window system again, before the process ends.
+void AfxWinTerm();
 
 // Starts the socket library (version 1.1); FALSE when it cannot start.
 BOOL AfxSocketInit();

@@ -54,10 +54,10 @@ constexpr ControlTemplate kMainControls[] = {
 
 constexpr ControlTemplate kAboutControls[] = {
     {-1, ControlClass::Static, kChild | SS_ICON, "128", 11, 17, 20, 20},
-    {-1, ControlClass::Static, kChild | SS_LEFT | SS_NOPREFIX | WS_GROUP,
-     "Quillfolio Version 1.0", 40, 10, 119, 8},
-    {-1, ControlClass::Static, kChild | SS_LEFT | WS_GROUP,
-     "Copyright (C) 2026 Quillfolio", 40, 25, 119, 8},
+    {-1, ControlClass::Static, kChild | SS_LEFT | SS_NOPREFIX | WS_GROUP, "Quillfolio Version 1.0",
+     40, 10, 119, 8},
+    {-1, ControlClass::Static, kChild | SS_LEFT | WS_GROUP, "Copyright (C) 2026 Quillfolio", 40, 25,
+     119, 8},
     {IDOK, ControlClass::Button, kDefaultButton | WS_GROUP, "OK", 178, 7, 50, 14},
 };
 

@@ -36,7 +36,8 @@ void ModalScript::Run(CDialog& dialog) {
 
 void ScenarioTest::SetUp() {
     m_previousDirectory = std::filesystem::current_path();
-    std::string pattern = (std::filesystem::temp_directory_path() / "quillfolio-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "quillfolio-test-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     m_directory = pattern;
     std::filesystem::current_path(m_directory);

@@ -5,6 +5,7 @@
 #include "../../src/app/PortfolioDialog.h"
 #include "../../src/classlib/TestDriver.h"
 #include "../../src/classlib/TestHooks.h"
+#include "../../src/classlib/WinApp.h"
 #include "../../src/res/resource.h"
 
 #include <gtest/gtest.h>

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
         dialog.EndDialog(IDCANCEL);
     });
     theApp.InitInstance();
+    AfxWinTerm();
     if (!saved) {
         std::fprintf(stderr, "quillfolio-screenshot: could not save %s\n", output.c_str());
         return 1;

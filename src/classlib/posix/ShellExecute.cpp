@@ -3,9 +3,9 @@
 #include "../Shell.h"
 #include "../TestHooks.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <string_view>
-#include <cerrno>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,8 +13,7 @@ namespace {
 
 bool IsWebAddress(std::string_view target) {
     const std::size_t colon = target.find(':');
-    return colon != std::string_view::npos && colon > 1 &&
-           target.find_first_of("/\\") > colon;
+    return colon != std::string_view::npos && colon > 1 && target.find_first_of("/\\") > colon;
 }
 
 std::string OpenerArgument(const std::string& file, const char* directory) {
@@ -22,8 +21,8 @@ std::string OpenerArgument(const std::string& file, const char* directory) {
         return file;
     }
     std::error_code error;
-    const std::filesystem::path base =
-        directory != nullptr ? std::filesystem::path(directory) : std::filesystem::current_path(error);
+    const std::filesystem::path base = directory != nullptr ? std::filesystem::path(directory)
+                                                            : std::filesystem::current_path(error);
     return (base / file).lexically_normal().string();
 }
 

@@ -9,10 +9,10 @@
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <charconv>
 
@@ -25,8 +25,8 @@ int MulDiv(int value, int numerator, int denominator) {
 // Horizontal and vertical dialog base units of a font: its average character width and height.
 QPoint BaseUnits(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int alphabet =
-        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int alphabet = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return {(alphabet / 26 + 1) / 2, metrics.height()};
 }
 
@@ -83,6 +83,11 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
     const QPoint baseUnits = BaseUnits(font());
     setFixedSize(MulDiv(dialogTemplate.cx, baseUnits.x(), 4),
                  MulDiv(dialogTemplate.cy, baseUnits.y(), 8));
+    // Keys the window handles before any control sees them.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { SendCommand(ID_HELP, 0); });
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this), &QShortcut::activated, this,
+            [this] { ShowSystemMenu(mapToGlobal(QPoint(0, 0))); });
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = CreateControl(control, baseUnits);
         if (control.id != -1) {
@@ -184,25 +189,15 @@ void DialogWindow::End(int result) {
     done(result);
 }
 
-void DialogWindow::reject() { SendCommand(IDCANCEL, BN_CLICKED); }
+void DialogWindow::reject() {
+    SendCommand(IDCANCEL, BN_CLICKED);
+}
 
 void DialogWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (!m_ended) {
         SendCommand(IDCANCEL, BN_CLICKED);
     }
-}
-
-void DialogWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        SendCommand(ID_HELP, 0);
-        return;
-    }
-    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::AltModifier) {
-        ShowSystemMenu(mapToGlobal(QPoint(0, 0)));
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 // The system menu opens on the dialog's own background, not over its controls.
@@ -215,7 +210,9 @@ void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
     ShowSystemMenu(event->globalPos());
 }
 
-void DialogWindow::paintEvent(QPaintEvent*) { m_dialog.WindowProc(WM_PAINT, 0, 0); }
+void DialogWindow::paintEvent(QPaintEvent*) {
+    m_dialog.WindowProc(WM_PAINT, 0, 0);
+}
 
 DialogWindow* DialogWindowOf(const CWnd& window) {
     return dynamic_cast<DialogWindow*>(WidgetOf(window.m_hWnd));

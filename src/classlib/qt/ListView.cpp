@@ -66,7 +66,9 @@ ListView::ListView(QWidget* parent, DWORD style)
             [this](const QModelIndex&, int first, int last) { FollowRowsRemoved(first, last); });
 }
 
-void ListView::SetExtendedStyle(DWORD style) { m_extendedStyle = style; }
+void ListView::SetExtendedStyle(DWORD style) {
+    m_extendedStyle = style;
+}
 
 bool ListView::SetColumnWidth(int column, int width) {
     if (column < 0 || column >= m_model.columnCount()) {
@@ -91,10 +93,7 @@ int ListView::WidthFittingCells(int column) const {
 }
 
 int ListView::WidthFittingHeader(int column) const {
-    const QFontMetricsF metrics(header()->font());
-    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header());
-    int width = ClampWidth(metrics.horizontalAdvance(ToQString(m_model.Heading(column))) + margins +
-                           4);
+    int width = std::min(header()->sectionSizeHint(column), kMaxColumnWidth);
     if (column == m_model.columnCount() - 1) {
         int others = 0;
         for (int c = 0; c < column; ++c) {
@@ -109,8 +108,8 @@ int ListView::WidthFittingHeader(int column) const {
 // bar when the rows need one.
 int ListView::ClientWidthForColumns() const {
     const QSize client = maximumViewportSize();
-    const int rowHeight = m_model.rowCount() > 0 ? std::max(sizeHintForRow(0), 1)
-                                                 : QFontMetrics(font()).height();
+    const int rowHeight =
+        m_model.rowCount() > 0 ? std::max(sizeHintForRow(0), 1) : QFontMetrics(font()).height();
     const int rowsHeight = m_model.rowCount() * rowHeight;
     const bool needsScrollBar = rowsHeight > client.height() - header()->sizeHint().height();
     const int scrollBar =

@@ -8,5 +8,6 @@ int main(int argc, char** argv) {
     if (CWinApp* app = AfxGetApp()) {
         app->InitInstance();
     }
+    AfxWinTerm();
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "TextConversion.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTimer>
 
@@ -55,6 +56,9 @@ INT_PTR CDialog::DoModal() {
     if (!window.HasEnded()) {
         if (ModalHook hook = GetModalHook()) {
             QTimer::singleShot(0, &window, [this, &window, hook] {
+                // The hook acts as the person at the keyboard, so the dialog must be active.
+                window.activateWindow();
+                QCoreApplication::processEvents();
                 hook(*this);
                 if (!window.HasEnded()) {
                     EndDialog(IDCANCEL);

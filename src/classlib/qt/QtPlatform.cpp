@@ -52,6 +52,9 @@ QWidget* BoxOwner(const CDialog* owner) {
                                                         : nullptr;
 }
 
+int storedArgc = 0;
+std::unique_ptr<QApplication> application;
+
 } // namespace
 
 int PlatformInit(int argc, char** argv) {
@@ -61,13 +64,18 @@ int PlatformInit(int argc, char** argv) {
                    stderr);
         return 1;
     }
-    static int storedArgc = argc;
-    static std::unique_ptr<QApplication> application =
-        std::make_unique<QApplication>(storedArgc, argv);
+    storedArgc = argc;
+    application = std::make_unique<QApplication>(storedArgc, argv);
     return 0;
 }
 
-BOOL PlatformSocketStartup() { return TRUE; }
+void PlatformTerm() {
+    application.reset();
+}
+
+BOOL PlatformSocketStartup() {
+    return TRUE;
+}
 
 int PlatformMessageBox(const CDialog* owner, const std::string& text, const std::string& caption,
                        UINT type) {

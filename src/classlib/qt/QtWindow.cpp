@@ -114,4 +114,6 @@ CPaintDC::CPaintDC(CWnd* window) {
     m_hDC = HandleOf(new QPainter(WidgetOf(window->m_hWnd)));
 }
 
-CPaintDC::~CPaintDC() { delete PainterOf(m_hDC); }
+CPaintDC::~CPaintDC() {
+    delete PainterOf(m_hDC);
+}

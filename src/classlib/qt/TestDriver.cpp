@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -42,7 +43,9 @@ ListView& ListOf(const CDialog& dialog, int id) {
     return *list;
 }
 
-CRect ToRect(const QRect& rect) { return {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}; }
+CRect ToRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
+}
 
 QAction* SystemMenuAction(DialogWindow& window, UINT commandId) {
     QMenu* menu = MenuOf(window.SystemMenu().m_hMenu);
@@ -72,8 +75,7 @@ QPoint RowPoint(ListView& list, int row) {
         return list.visualRect(index).center();
     }
     const int rows = list.model()->rowCount();
-    const int below =
-        rows > 0 ? list.visualRect(list.model()->index(rows - 1, 0)).bottom() + 4 : 4;
+    const int below = rows > 0 ? list.visualRect(list.model()->index(rows - 1, 0)).bottom() + 4 : 4;
     return {4, std::min(below, list.viewport()->height() - 2)};
 }
 
@@ -84,7 +86,14 @@ void Type(CDialog& dialog, int id, const std::string& text) {
     control->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(control, Qt::Key_Delete);
-    QTest::keyClicks(control, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    // One key event per character, carrying the character itself, as a keyboard layout sends it.
+    const QString typed = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    for (const QChar character : typed) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(control, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(control, &release);
+    }
 }
 
 void Click(CDialog& dialog, int id) {
@@ -123,7 +132,9 @@ void Press(CDialog& dialog, Key key) {
     }
 }
 
-void Focus(CDialog& dialog, int id) { ControlOf(dialog, id)->setFocus(Qt::OtherFocusReason); }
+void Focus(CDialog& dialog, int id) {
+    ControlOf(dialog, id)->setFocus(Qt::OtherFocusReason);
+}
 
 int FocusedControl(const CDialog& dialog) {
     const DialogWindow& window = WindowOf(dialog);
@@ -149,7 +160,9 @@ std::vector<int> TabOrder(CDialog& dialog) {
     return order;
 }
 
-void CloseBox(CDialog& dialog) { WindowOf(dialog).close(); }
+void CloseBox(CDialog& dialog) {
+    WindowOf(dialog).close();
+}
 
 bool IsRunning(const CDialog& dialog) {
     const DialogWindow* window = DialogWindowOf(dialog);
@@ -161,16 +174,43 @@ bool IsReadOnly(const CDialog& dialog, int id) {
     return edit != nullptr && edit->isReadOnly();
 }
 
-std::string Caption(const CDialog& dialog) { return FromQString(WindowOf(dialog).windowTitle()); }
+std::string Caption(const CDialog& dialog) {
+    return FromQString(WindowOf(dialog).windowTitle());
+}
 
-CRect ControlRect(const CDialog& dialog, int id) { return ToRect(ControlOf(dialog, id)->geometry()); }
+CRect ControlRect(const CDialog& dialog, int id) {
+    return ToRect(ControlOf(dialog, id)->geometry());
+}
 
-CRect ClientRect(const CDialog& dialog) { return ToRect(WindowOf(dialog).rect()); }
+CRect ClientRect(const CDialog& dialog) {
+    return ToRect(WindowOf(dialog).rect());
+}
 
-CRect ScreenRect(const CDialog& dialog) { return ToRect(WindowOf(dialog).geometry()); }
+CRect ScreenRect(const CDialog& dialog) {
+    return ToRect(WindowOf(dialog).geometry());
+}
 
 bool SaveImage(const CDialog& dialog, const std::string& path) {
     return WindowOf(dialog).grab().save(QString::fromLocal8Bit(path.c_str()));
+}
+
+Picture Paint(const CDialog& dialog) {
+    DialogWindow& window = WindowOf(dialog);
+    QImage image(window.size(), QImage::Format_RGB32);
+    window.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    Picture picture{image.width(), image.height(), {}};
+    picture.pixels.reserve(static_cast<std::size_t>(image.width() * image.height()));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            picture.pixels.push_back(image.pixel(x, y) & 0xFFFFFF);
+        }
+    }
+    return picture;
+}
+
+void Minimise(CDialog& dialog, bool minimised) {
+    DialogWindow& window = WindowOf(dialog);
+    window.setWindowState(minimised ? Qt::WindowMinimized : Qt::WindowNoState);
 }
 
 std::vector<std::string> SystemMenuItems(CDialog& dialog) {
@@ -181,7 +221,7 @@ std::vector<std::string> SystemMenuItems(CDialog& dialog) {
     return items;
 }
 
-bool ChooseSystemMenuItem(CDialog& dialog, UINT commandId) {
+bool ChooseSystemMenuItem(CDialog& dialog, UINT commandId, MenuOpening opening) {
     DialogWindow& window = WindowOf(dialog);
     QAction* action = SystemMenuAction(window, commandId);
     if (action == nullptr) {
@@ -192,6 +232,10 @@ bool ChooseSystemMenuItem(CDialog& dialog, UINT commandId) {
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
         }
     });
+    if (opening == MenuOpening::AltSpace) {
+        Press(dialog, Key::AltSpace);
+        return true;
+    }
     const QPoint point = BackgroundPoint(window);
     QContextMenuEvent event(QContextMenuEvent::Mouse, point, window.mapToGlobal(point));
     QApplication::sendEvent(&window, &event);
