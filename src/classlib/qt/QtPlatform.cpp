@@ -10,7 +10,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -61,9 +60,11 @@ int PlatformInit(int argc, char** argv) {
                    stderr);
         return 1;
     }
+    // Never deleted: at exit Qt's own statics (the input device registry) are gone before ours
+    // would be, and deleting the application after them crashes. The process's end frees it.
     static int storedArgc = argc;
-    static std::unique_ptr<QApplication> application =
-        std::make_unique<QApplication>(storedArgc, argv);
+    static QApplication* const application = new QApplication(storedArgc, argv);
+    static_cast<void>(application);
     return 0;
 }
 
