@@ -48,6 +48,7 @@ BOOL CPortfolioDialog::OnInitDialog() {
     SetIcon(m_hIcon, FALSE);
 
     SetUpColumns();
+    LoadPortfolio();
     return TRUE;
 }
 
@@ -82,4 +83,5 @@ HCURSOR CPortfolioDialog::OnQueryDragIcon() { return m_hIcon; }
 void CPortfolioDialog::OnDestroy() {
     CDialog::OnDestroy();
     UpdateData(TRUE);
+    SavePortfolio();
 }

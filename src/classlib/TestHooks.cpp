@@ -21,6 +21,11 @@ ShellExecuteHook& ShellExecuteHookSlot() {
 
 bool socketStartupFails = false;
 
+FileFaultHook& FileFaultHookSlot() {
+    static FileFaultHook hook;
+    return hook;
+}
+
 } // namespace
 
 void SetMessageBoxHook(MessageBoxHook hook) { MessageBoxHookSlot() = std::move(hook); }
@@ -34,3 +39,9 @@ const ShellExecuteHook& GetShellExecuteHook() { return ShellExecuteHookSlot(); }
 
 void SetSocketStartupFailsForTest(bool fails) { socketStartupFails = fails; }
 bool SocketStartupFailsForTest() { return socketStartupFails; }
+
+void SetFileFaultHook(FileFaultHook hook) { FileFaultHookSlot() = std::move(hook); }
+bool FileOperationFailsForTest(FileOperation operation) {
+    const FileFaultHook& hook = FileFaultHookSlot();
+    return hook && hook(operation);
+}
