@@ -10,6 +10,17 @@ constexpr char kUnreadableFileText[] =
     "The portfolio file share.dat could not be read in full, so the list may be incomplete.\r\n"
     "share.dat will not be overwritten when the program closes, so that no entries are lost.";
 
+struct StoredEntries {
+    FileResult result;
+    std::vector<ShareEntry> records;
+};
+
+// A missing file is created empty. The file's text goes as soon as it has become entries.
+StoredEntries ReadPortfolioFile() {
+    const TextFileContents file = ReadTextFile(kPortfolioFileName);
+    return {file.result, ReadShareRecords(file.text)};
+}
+
 // Each entry goes in above the ones before it, as the Add button puts it.
 void InsertAsTopRows(CListCtrl& list, const std::vector<ShareEntry>& records) {
     for (const ShareEntry& record : records) {
@@ -25,15 +36,14 @@ void InsertAsTopRows(CListCtrl& list, const std::vector<ShareEntry>& records) {
 
 void CPortfolioDialog::LoadPortfolio() {
     UpdateData(TRUE);
-    // A missing file is created empty; only a file that is there and cannot be read is a fault.
-    const TextFileContents file = ReadTextFile(kPortfolioFileName);
-    const std::vector<ShareEntry> records = ReadShareRecords(file.text);
-    if (!records.empty()) {
-        InsertAsTopRows(m_list, records);
+    const StoredEntries stored = ReadPortfolioFile();
+    if (!stored.records.empty()) {
+        InsertAsTopRows(m_list, stored.records);
         AutoSizeColumns();
         RefreshEntryCount();
     }
-    if (file.result == FileResult::OpenFailed || file.result == FileResult::ReadFailed) {
+    // Only a file that is there and cannot be read whole is a fault; a missing one is not.
+    if (stored.result == FileResult::OpenFailed || stored.result == FileResult::ReadFailed) {
         m_keepPortfolioFile = true;
         MessageBox(kUnreadableFileText, "Error", MB_OK);
     }

@@ -26,9 +26,11 @@ void CPortfolioDialog::SavePortfolio() {
     m_entryCount = m_list.GetItemCount();
     // Typing that was never added to the list is not kept.
     ClearForm();
-    if (!m_keepPortfolioFile &&
-        !ReplaceTextFile(kPortfolioFileName, WriteShareRecords(RowsFromBottomToTop(m_list)))) {
-        MessageBox("Save to File", "Error Writing File", MB_OK);
+    if (!m_keepPortfolioFile) {
+        const std::string text = WriteShareRecords(RowsFromBottomToTop(m_list));
+        if (!ReplaceTextFile(kPortfolioFileName, text)) {
+            MessageBox("Save to File", "Error Writing File", MB_OK);
+        }
     }
     ClearForm();
     UpdateData(FALSE);

@@ -10,8 +10,13 @@ protected:
         for (int row = 1; row <= rows; ++row) {
             Row cells;
             for (int column = 0; column < 9; ++column) {
-                cells.push_back("R" + std::to_string(row) +
-                                (column > 0 ? "." + std::to_string(column) : ""));
+                std::string cell = "R";
+                cell += std::to_string(row);
+                if (column > 0) {
+                    cell += '.';
+                    cell += std::to_string(column);
+                }
+                cells.push_back(cell);
             }
             list.push_back(cells);
         }

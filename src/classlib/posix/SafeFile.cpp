@@ -4,7 +4,6 @@
 #include "../TextFile.h"
 #include "FileDescriptor.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,7 +12,7 @@
 
 namespace {
 
-// Writes go out in pieces of this size.
+// The text goes out in pieces of this size.
 constexpr std::size_t kWriteSize = 64 * 1024;
 // Beyond this many links in a row the name is taken as it stands, and opening it fails.
 constexpr int kMaxLinksFollowed = 40;
@@ -102,20 +101,12 @@ public:
         return ::fchmod(m_file.get(), old.st_mode & 07777) == 0;
     }
 
-    bool Write(std::string_view bytes) {
-        while (!bytes.empty()) {
-            if (FailedForTest(FileOperation::Write)) {
+    // Piece by piece, each encoded on its way out.
+    bool WriteInTextMode(std::string_view text) {
+        for (std::size_t start = 0; start < text.size(); start += kWriteSize) {
+            if (!Write(EncodeTextMode(text.substr(start, kWriteSize)))) {
                 return false;
             }
-            const ssize_t put =
-                ::write(m_file.get(), bytes.data(), std::min(bytes.size(), kWriteSize));
-            if (put < 0 && errno == EINTR) {
-                continue;
-            }
-            if (put <= 0) {
-                return false;
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(put));
         }
         return true;
     }
@@ -136,6 +127,23 @@ public:
     }
 
 private:
+    bool Write(std::string_view bytes) {
+        while (!bytes.empty()) {
+            if (FailedForTest(FileOperation::Write)) {
+                return false;
+            }
+            const ssize_t put = ::write(m_file.get(), bytes.data(), bytes.size());
+            if (put < 0 && errno == EINTR) {
+                continue;
+            }
+            if (put <= 0) {
+                return false;
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(put));
+        }
+        return true;
+    }
+
     // Created with the permissions a new file gets, beside the target so that the rename stays
     // on one file system.
     int Create(const std::string& target) {
@@ -185,7 +193,7 @@ bool ReplaceTextFile(const std::string& name, std::string_view text) {
     if (!temporary.IsOpen() || (exists && !temporary.TakeOverAccessOf(old))) {
         return false;
     }
-    if (!temporary.Write(EncodeTextMode(text)) || !temporary.Flush() || !temporary.Close() ||
+    if (!temporary.WriteInTextMode(text) || !temporary.Flush() || !temporary.Close() ||
         !temporary.Replace(target)) {
         return false;
     }
