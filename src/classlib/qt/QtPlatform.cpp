@@ -5,11 +5,13 @@
 #include "TextConversion.h"
 
 #include <QApplication>
+#include <QInputDevice>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -60,11 +62,12 @@ int PlatformInit(int argc, char** argv) {
                    stderr);
         return 1;
     }
-    // Never deleted: at exit Qt's own statics (the input device registry) are gone before ours
-    // would be, and deleting the application after them crashes. The process's end frees it.
+    // The application deletes its input devices, and each leaves Qt's device registry as it
+    // goes: the registry must outlive the application at exit, so it is made first.
+    static_cast<void>(QInputDevice::devices());
     static int storedArgc = argc;
-    static QApplication* const application = new QApplication(storedArgc, argv);
-    static_cast<void>(application);
+    static std::unique_ptr<QApplication> application =
+        std::make_unique<QApplication>(storedArgc, argv);
     return 0;
 }
 
