@@ -74,13 +74,10 @@ TEST_F(LoadPortfolioTest, ColumnsFitTheLoadedCells) {
 
 // Bytes that are not text in the locale's encoding reach the cells untouched.
 TEST_F(LoadPortfolioTest, CellsHoldTheFileBytesAsTheyStand) {
-    const std::string legacy = "Caf\xE9 \xFF\xFE \xC3( \x01\x7F";
-    WriteFile("share.dat", "TICKER=\xC4"
-                           "BC\r\nNOTES=" +
-                               legacy + "\r\n");
+    const std::string legacy = "Caf\xE9 \xFF\xFE \xC3( \x01\x7F" + std::string(1, '\0') + "end";
+    WriteFile("share.dat", "TICKER=\xC4\x42\x43\r\nNOTES=" + legacy + "\r\n");
     RunMainDialog([&](CPortfolioDialog& dialog) {
-        EXPECT_EQ(drive::ListCell(dialog, IDC_ENTRYLIST, 0, 0), "\xC4"
-                                                                "BC");
+        EXPECT_EQ(drive::ListCell(dialog, IDC_ENTRYLIST, 0, 0), "\xC4\x42\x43");
         EXPECT_EQ(drive::ListCell(dialog, IDC_ENTRYLIST, 0, 8), legacy);
     });
 }

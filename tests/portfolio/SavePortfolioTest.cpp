@@ -50,15 +50,16 @@ TEST_F(SavePortfolioTest, BottomRowIsWrittenFirst) {
 TEST_F(SavePortfolioTest, SavingWhatWasLoadedGivesTheSameBytes) {
     const std::string files[] = {
         WithCrLf(kWorkedExampleText),
-        WithCrLf("CREATOR=QUILLFOLIO 1.0\n"
-                 "TICKER=\xC4"
-                 "BC\nNUMBEROFSHARES= 12\nNOTES=Caf\xE9 \xFF\xFE \xC3( \x01 a\rb = c\n"
-                 "SALEPRICE=\nSALEDATE=\nPURCHASEPRICE=  3.20\nPURCHASEDATE=2007-01-08\n"
-                 "CURRENTPRICE=\nCURRENTDATE=\n\n"
-                 "TICKER=\xE6\x97\xA5\xE6\x9C\xAC\nNUMBEROFSHARES=\nNOTES=" +
-                 std::string(5000, 'x') +
-                 "\nSALEPRICE=\x80\x81\nSALEDATE=\nPURCHASEPRICE=\nPURCHASEDATE=\n"
-                 "CURRENTPRICE=\nCURRENTDATE=\n"),
+        WithCrLf(
+            "CREATOR=QUILLFOLIO 1.0\n"
+            "TICKER=\xC4\x42\x43\nNUMBEROFSHARES= 12\nNOTES=Caf\xE9 \xFF\xFE \xC3( \x01 a\rb = c\n"
+            "SALEPRICE=\nSALEDATE=\nPURCHASEPRICE=  3.20\nPURCHASEDATE=2007-01-08\n"
+            "CURRENTPRICE=\nCURRENTDATE=\n\n"
+            "TICKER=\xE6\x97\xA5\xE6\x9C\xAC\nNUMBEROFSHARES=\nNOTES=" +
+            std::string(5000, 'x') +
+            "\nSALEPRICE=\x80\x81\nSALEDATE=" + std::string("nul\0byte", 8) +
+            "\nPURCHASEPRICE=\nPURCHASEDATE=\n"
+            "CURRENTPRICE=\nCURRENTDATE=\n"),
     };
     for (const std::string& bytes : files) {
         WriteFile("share.dat", bytes);
@@ -69,17 +70,16 @@ TEST_F(SavePortfolioTest, SavingWhatWasLoadedGivesTheSameBytes) {
 
 // A row that went through the form keeps its bytes too.
 TEST_F(SavePortfolioTest, RowCopiedThroughTheFormKeepsItsBytes) {
-    const Row legacy = {"\xC4"
-                        "BC",
+    // "ÄBC", "£3" and "Café" in a Latin-1 code page, and a NUL byte.
+    const Row legacy = {"\xC4\x42\x43",
                         "1",
-                        "\xA3"
-                        "3",
+                        "\xA3\x33",
                         "2007-01-08",
                         "",
                         "",
                         "",
                         "",
-                        "Caf\xE9 \xFF"};
+                        std::string("Caf\xE9 \xFF\0!", 8)};
     RunMainDialog([&](CPortfolioDialog& dialog) {
         InsertRow(dialog, legacy);
         dialog.ClearForm();
