@@ -14,18 +14,9 @@ namespace {
 
 // The text goes out in pieces of this size.
 constexpr std::size_t kWriteSize = 64 * 1024;
-// Beyond this many links in a row the name is taken as it stands, and opening it fails.
+// More links in a row than this are a loop; the name is then left as it stands.
 constexpr int kMaxLinksFollowed = 40;
 constexpr int kMaxTemporaryNamesTried = 100;
-
-// A test may fail any step as the disk would.
-bool FailedForTest(FileOperation operation) {
-    if (FileOperationFailsForTest(operation)) {
-        errno = EIO;
-        return true;
-    }
-    return false;
-}
 
 std::string DirectoryOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -111,25 +102,27 @@ public:
         return true;
     }
 
-    bool Flush() { return !FailedForTest(FileOperation::Flush) && ::fsync(m_file.get()) == 0; }
+    bool Flush() {
+        return !FileOperationFailsForTest(FileOperation::Flush) && ::fsync(m_file.get()) == 0;
+    }
 
     bool Close() {
-        if (FailedForTest(FileOperation::Close)) {
+        if (FileOperationFailsForTest(FileOperation::Close)) {
             return false;
         }
         return m_file.Close();
     }
 
     bool Replace(const std::string& target) {
-        m_replaced =
-            !FailedForTest(FileOperation::Replace) && ::rename(m_path.c_str(), target.c_str()) == 0;
+        m_replaced = !FileOperationFailsForTest(FileOperation::Replace) &&
+                     ::rename(m_path.c_str(), target.c_str()) == 0;
         return m_replaced;
     }
 
 private:
     bool Write(std::string_view bytes) {
         while (!bytes.empty()) {
-            if (FailedForTest(FileOperation::Write)) {
+            if (FileOperationFailsForTest(FileOperation::Write)) {
                 return false;
             }
             const ssize_t put = ::write(m_file.get(), bytes.data(), bytes.size());
@@ -147,7 +140,7 @@ private:
     // Created with the permissions a new file gets, beside the target so that the rename stays
     // on one file system.
     int Create(const std::string& target) {
-        if (FailedForTest(FileOperation::Open)) {
+        if (FileOperationFailsForTest(FileOperation::Open)) {
             return -1;
         }
         const std::string stem =
