@@ -4,9 +4,7 @@
 
 CAboutDialog::CAboutDialog() : CDialog(IDD_ABOUTBOX) {}
 
-void CAboutDialog::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
-}
+void CAboutDialog::DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchange(pDX); }
 
 const MessageMap* CAboutDialog::GetMessageMap() const {
     static constexpr MessageMap map{&CDialog::messageMap, {}};

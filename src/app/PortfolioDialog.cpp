@@ -48,6 +48,7 @@ BOOL CPortfolioDialog::OnInitDialog() {
     SetIcon(m_hIcon, FALSE);
 
     SetUpColumns();
+    LoadPortfolio();
     return TRUE;
 }
 
@@ -77,11 +78,10 @@ void CPortfolioDialog::OnPaint() {
     dc.DrawIcon(x, y, m_hIcon);
 }
 
-HCURSOR CPortfolioDialog::OnQueryDragIcon() {
-    return m_hIcon;
-}
+HCURSOR CPortfolioDialog::OnQueryDragIcon() { return m_hIcon; }
 
 void CPortfolioDialog::OnDestroy() {
     CDialog::OnDestroy();
     UpdateData(TRUE);
+    SavePortfolio();
 }

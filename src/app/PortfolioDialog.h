@@ -19,6 +19,11 @@ public:
     void RefreshEntryCount();
     void ClearForm();
 
+    // The portfolio file: read as the dialog opens, written as its window goes.
+    void LoadPortfolio();
+    void SavePortfolio();
+    void ReverseRowOrder();
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -54,4 +59,7 @@ private:
     std::string NOTES;
     std::string NUMBEROFSHARES;
     HICON m_hIcon;
+    // share.dat is there but could not be read whole: saving the incomplete list over it would
+    // lose the entries that were not read.
+    bool m_keepPortfolioFile = false;
 };

@@ -10,9 +10,7 @@ namespace {
 
 struct DataExchangeFailure {};
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 } // namespace
 

@@ -23,6 +23,4 @@ void CDialog::OnOK() {
     }
 }
 
-void CDialog::OnCancel() {
-    EndDialog(IDCANCEL);
-}
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }

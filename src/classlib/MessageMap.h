@@ -48,9 +48,7 @@ constexpr WPARAM MakeCommandParam(UINT id, UINT code) {
 // Declares the message map of a class; the class defines messageEntries and messageMap.
 #define DECLARE_MESSAGE_MAP()                                                                      \
 protected:                                                                                         \
-    const MessageMap* GetMessageMap() const override {                                             \
-        return &messageMap;                                                                        \
-    }                                                                                              \
+    const MessageMap* GetMessageMap() const override { return &messageMap; }                       \
     static const MessageMapEntry messageEntries[];                                                 \
     static const MessageMap messageMap;
 

@@ -21,32 +21,27 @@ ShellExecuteHook& ShellExecuteHookSlot() {
 
 bool socketStartupFails = false;
 
+FileFaultHook& FileFaultHookSlot() {
+    static FileFaultHook hook;
+    return hook;
+}
+
 } // namespace
 
-void SetMessageBoxHook(MessageBoxHook hook) {
-    MessageBoxHookSlot() = std::move(hook);
-}
-const MessageBoxHook& GetMessageBoxHook() {
-    return MessageBoxHookSlot();
-}
+void SetMessageBoxHook(MessageBoxHook hook) { MessageBoxHookSlot() = std::move(hook); }
+const MessageBoxHook& GetMessageBoxHook() { return MessageBoxHookSlot(); }
 
-void SetModalHook(ModalHook hook) {
-    ModalHookSlot() = std::move(hook);
-}
-const ModalHook& GetModalHook() {
-    return ModalHookSlot();
-}
+void SetModalHook(ModalHook hook) { ModalHookSlot() = std::move(hook); }
+const ModalHook& GetModalHook() { return ModalHookSlot(); }
 
-void SetShellExecuteHook(ShellExecuteHook hook) {
-    ShellExecuteHookSlot() = std::move(hook);
-}
-const ShellExecuteHook& GetShellExecuteHook() {
-    return ShellExecuteHookSlot();
-}
+void SetShellExecuteHook(ShellExecuteHook hook) { ShellExecuteHookSlot() = std::move(hook); }
+const ShellExecuteHook& GetShellExecuteHook() { return ShellExecuteHookSlot(); }
 
-void SetSocketStartupFailsForTest(bool fails) {
-    socketStartupFails = fails;
-}
-bool SocketStartupFailsForTest() {
-    return socketStartupFails;
+void SetSocketStartupFailsForTest(bool fails) { socketStartupFails = fails; }
+bool SocketStartupFailsForTest() { return socketStartupFails; }
+
+void SetFileFaultHook(FileFaultHook hook) { FileFaultHookSlot() = std::move(hook); }
+bool FileOperationFailsForTest(FileOperation operation) {
+    const FileFaultHook& hook = FileFaultHookSlot();
+    return hook && hook(operation);
 }

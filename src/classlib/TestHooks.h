@@ -46,3 +46,13 @@ const ShellExecuteHook& GetShellExecuteHook();
 // Makes the socket start-up fail.
 void SetSocketStartupFailsForTest(bool fails);
 bool SocketStartupFailsForTest();
+
+// The steps of reading and saving a file, in the order a save takes them (a read takes Open and
+// Read).
+enum class FileOperation { Open, Read, Write, Flush, Close, Replace };
+
+// Asked before each step; returning true makes that step fail as a disk error would.
+using FileFaultHook = std::function<bool(FileOperation)>;
+void SetFileFaultHook(FileFaultHook hook);
+// Whether the hook fails this step; false when no hook is set.
+bool FileOperationFailsForTest(FileOperation operation);

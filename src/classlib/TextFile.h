@@ -8,7 +8,7 @@
 std::string DecodeTextMode(std::string_view bytes);
 std::string EncodeTextMode(std::string_view text);
 
-enum class FileResult { Ok, OpenFailed, ReadFailed, WriteFailed };
+enum class FileResult { Ok, OpenFailed, ReadFailed, WriteFailed, CreateFailed };
 
 struct TextFileContents {
     FileResult result;
@@ -17,6 +17,8 @@ struct TextFileContents {
 };
 
 // Opens the file for reading, creating it empty when it is missing, and reads it whole.
+// OpenFailed: the file is there but could not be opened; CreateFailed: it was missing and could
+// not be created.
 TextFileContents ReadTextFile(const std::string& name);
 
 // Creates the file or empties it, and writes the text. WriteFailed when a write or the close

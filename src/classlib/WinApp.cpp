@@ -22,9 +22,7 @@ std::filesystem::path ExecutablePath(const char* argv0) {
 
 } // namespace
 
-CWinApp::CWinApp() {
-    theApplication = this;
-}
+CWinApp::CWinApp() { theApplication = this; }
 
 CWinApp::~CWinApp() {
     if (theApplication == this) {
@@ -32,17 +30,11 @@ CWinApp::~CWinApp() {
     }
 }
 
-BOOL CWinApp::InitInstance() {
-    return TRUE;
-}
+BOOL CWinApp::InitInstance() { return TRUE; }
 
-HICON CWinApp::LoadIcon(UINT id) const {
-    return FindIconResource(id);
-}
+HICON CWinApp::LoadIcon(UINT id) const { return FindIconResource(id); }
 
-CWinApp* AfxGetApp() {
-    return theApplication;
-}
+CWinApp* AfxGetApp() { return theApplication; }
 
 int AfxWinInit(int argc, char** argv) {
     if (theApplication != nullptr) {
@@ -54,13 +46,9 @@ int AfxWinInit(int argc, char** argv) {
     return PlatformInit(argc, argv);
 }
 
-void AfxWinTerm() {
-    PlatformTerm();
-}
+void AfxWinTerm() { PlatformTerm(); }
 
-BOOL AfxSocketInit() {
-    return SocketStartupFailsForTest() ? FALSE : PlatformSocketStartup();
-}
+BOOL AfxSocketInit() { return SocketStartupFailsForTest() ? FALSE : PlatformSocketStartup(); }
 
 void CWinApp::OnHelp() {
     std::error_code error;

@@ -21,14 +21,8 @@ LRESULT CWnd::Default() {
     return DefWindowProcFor(*this, m_current.message, m_current.wParam, m_current.lParam);
 }
 
-void CWnd::OnSysCommand(UINT, LPARAM) {
-    Default();
-}
+void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
 
-void CWnd::OnPaint() {
-    Default();
-}
+void CWnd::OnPaint() { Default(); }
 
-void CWnd::OnDestroy() {
-    Default();
-}
+void CWnd::OnDestroy() { Default(); }

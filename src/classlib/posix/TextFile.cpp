@@ -1,45 +1,51 @@
 #include "../TextFile.h"
 
+#include "../TestHooks.h"
+#include "FileDescriptor.h"
+
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// Owns a file descriptor; close() reports whether the close succeeded.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
+// Opens the file for reading into fd, creating it empty when it is missing.
+FileResult OpenForReading(const std::string& name, int& fd) {
+    fd = -1;
+    if (FileOperationFailsForTest(FileOperation::Open)) {
+        return FileResult::OpenFailed;
     }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return m_fd; }
-    bool IsOpen() const { return m_fd >= 0; }
-    bool Close() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
+    fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        return FileResult::Ok;
     }
-
-private:
-    int m_fd;
-};
+    if (errno != ENOENT) {
+        return FileResult::OpenFailed;
+    }
+    fd = ::open(name.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+    return fd >= 0 ? FileResult::Ok : FileResult::CreateFailed;
+}
 
 } // namespace
 
 TextFileContents ReadTextFile(const std::string& name) {
-    FileDescriptor file(::open(name.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666));
-    if (!file.IsOpen()) {
-        return {FileResult::OpenFailed, {}};
+    int fd = -1;
+    const FileResult opened = OpenForReading(name, fd);
+    FileDescriptor file(fd);
+    if (opened != FileResult::Ok) {
+        return {opened, {}};
     }
     std::string bytes;
+    struct stat info {};
+    if (::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode)) {
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    }
     char buffer[64 * 1024];
     for (;;) {
+        if (FileOperationFailsForTest(FileOperation::Read)) {
+            return {FileResult::ReadFailed, DecodeTextMode(bytes)};
+        }
         const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) {
             continue;

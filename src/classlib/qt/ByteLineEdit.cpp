@@ -14,6 +14,4 @@ void ByteLineEdit::SetBytes(const std::string& bytes) {
     setCursorPosition(0);
 }
 
-std::string ByteLineEdit::Bytes() const {
-    return isModified() ? FromQString(text()) : m_bytes;
-}
+std::string ByteLineEdit::Bytes() const { return isModified() ? FromQString(text()) : m_bytes; }

@@ -189,9 +189,7 @@ void DialogWindow::End(int result) {
     done(result);
 }
 
-void DialogWindow::reject() {
-    SendCommand(IDCANCEL, BN_CLICKED);
-}
+void DialogWindow::reject() { SendCommand(IDCANCEL, BN_CLICKED); }
 
 void DialogWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
@@ -210,9 +208,7 @@ void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
     ShowSystemMenu(event->globalPos());
 }
 
-void DialogWindow::paintEvent(QPaintEvent*) {
-    m_dialog.WindowProc(WM_PAINT, 0, 0);
-}
+void DialogWindow::paintEvent(QPaintEvent*) { m_dialog.WindowProc(WM_PAINT, 0, 0); }
 
 DialogWindow* DialogWindowOf(const CWnd& window) {
     return dynamic_cast<DialogWindow*>(WidgetOf(window.m_hWnd));

@@ -68,7 +68,10 @@ int ListModel::InsertRow(int row, const std::string& text) {
     row = std::min(row, rowCount());
     beginInsertRows({}, row, row);
     const int width = text.empty() ? 0 : m_measure(text);
-    m_rows.insert(m_rows.begin() + row, std::vector<CellData>{CellData{text, width}});
+    // Every column at once: growing the row cell by cell costs more time and memory.
+    std::vector<CellData> cells(static_cast<std::size_t>(columnCount()));
+    cells.front() = CellData{text, width};
+    m_rows.insert(m_rows.begin() + row, std::move(cells));
     CountWidth(0, width, +1);
     endInsertRows();
     return row;

@@ -66,9 +66,7 @@ ListView::ListView(QWidget* parent, DWORD style)
             [this](const QModelIndex&, int first, int last) { FollowRowsRemoved(first, last); });
 }
 
-void ListView::SetExtendedStyle(DWORD style) {
-    m_extendedStyle = style;
-}
+void ListView::SetExtendedStyle(DWORD style) { m_extendedStyle = style; }
 
 bool ListView::SetColumnWidth(int column, int width) {
     if (column < 0 || column >= m_model.columnCount()) {

@@ -7,9 +7,7 @@
 
 namespace {
 
-ListView* ViewOf(const CListCtrl& list) {
-    return dynamic_cast<ListView*>(WidgetOf(list.m_hWnd));
-}
+ListView* ViewOf(const CListCtrl& list) { return dynamic_cast<ListView*>(WidgetOf(list.m_hWnd)); }
 
 } // namespace
 

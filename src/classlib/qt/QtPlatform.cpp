@@ -69,13 +69,9 @@ int PlatformInit(int argc, char** argv) {
     return 0;
 }
 
-void PlatformTerm() {
-    application.reset();
-}
+void PlatformTerm() { application.reset(); }
 
-BOOL PlatformSocketStartup() {
-    return TRUE;
-}
+BOOL PlatformSocketStartup() { return TRUE; }
 
 int PlatformMessageBox(const CDialog* owner, const std::string& text, const std::string& caption,
                        UINT type) {

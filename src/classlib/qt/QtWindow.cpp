@@ -15,9 +15,7 @@ constexpr int kIconSize = 32;
 
 } // namespace
 
-int GetSystemMetrics(int index) {
-    return index == SM_CXICON || index == SM_CYICON ? kIconSize : 0;
-}
+int GetSystemMetrics(int index) { return index == SM_CXICON || index == SM_CYICON ? kIconSize : 0; }
 
 BOOL CMenu::AppendMenu(UINT flags, UINT_PTR id, const std::string& text) {
     QMenu* menu = MenuOf(m_hMenu);
@@ -110,10 +108,6 @@ BOOL CDC::DrawIcon(int x, int y, HICON icon) {
     return TRUE;
 }
 
-CPaintDC::CPaintDC(CWnd* window) {
-    m_hDC = HandleOf(new QPainter(WidgetOf(window->m_hWnd)));
-}
+CPaintDC::CPaintDC(CWnd* window) { m_hDC = HandleOf(new QPainter(WidgetOf(window->m_hWnd))); }
 
-CPaintDC::~CPaintDC() {
-    delete PainterOf(m_hDC);
-}
+CPaintDC::~CPaintDC() { delete PainterOf(m_hDC); }

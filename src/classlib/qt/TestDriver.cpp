@@ -132,9 +132,7 @@ void Press(CDialog& dialog, Key key) {
     }
 }
 
-void Focus(CDialog& dialog, int id) {
-    ControlOf(dialog, id)->setFocus(Qt::OtherFocusReason);
-}
+void Focus(CDialog& dialog, int id) { ControlOf(dialog, id)->setFocus(Qt::OtherFocusReason); }
 
 int FocusedControl(const CDialog& dialog) {
     const DialogWindow& window = WindowOf(dialog);
@@ -160,9 +158,7 @@ std::vector<int> TabOrder(CDialog& dialog) {
     return order;
 }
 
-void CloseBox(CDialog& dialog) {
-    WindowOf(dialog).close();
-}
+void CloseBox(CDialog& dialog) { WindowOf(dialog).close(); }
 
 bool IsRunning(const CDialog& dialog) {
     const DialogWindow* window = DialogWindowOf(dialog);
@@ -174,21 +170,15 @@ bool IsReadOnly(const CDialog& dialog, int id) {
     return edit != nullptr && edit->isReadOnly();
 }
 
-std::string Caption(const CDialog& dialog) {
-    return FromQString(WindowOf(dialog).windowTitle());
-}
+std::string Caption(const CDialog& dialog) { return FromQString(WindowOf(dialog).windowTitle()); }
 
 CRect ControlRect(const CDialog& dialog, int id) {
     return ToRect(ControlOf(dialog, id)->geometry());
 }
 
-CRect ClientRect(const CDialog& dialog) {
-    return ToRect(WindowOf(dialog).rect());
-}
+CRect ClientRect(const CDialog& dialog) { return ToRect(WindowOf(dialog).rect()); }
 
-CRect ScreenRect(const CDialog& dialog) {
-    return ToRect(WindowOf(dialog).geometry());
-}
+CRect ScreenRect(const CDialog& dialog) { return ToRect(WindowOf(dialog).geometry()); }
 
 bool SaveImage(const CDialog& dialog, const std::string& path) {
     return WindowOf(dialog).grab().save(QString::fromLocal8Bit(path.c_str()));
