@@ -5,6 +5,7 @@
 #include "TextConversion.h"
 
 #include <QApplication>
+#include <QInputDevice>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -61,6 +62,9 @@ int PlatformInit(int argc, char** argv) {
                    stderr);
         return 1;
     }
+    // The application's input devices leave Qt's list of devices when the application goes at
+    // exit, so that list is made first: static objects go in the reverse order of their making.
+    QInputDevice::devices();
     static int storedArgc = argc;
     static std::unique_ptr<QApplication> application =
         std::make_unique<QApplication>(storedArgc, argv);
