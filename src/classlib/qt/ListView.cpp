@@ -159,6 +159,16 @@ void ListView::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+// A removed row takes the selection with it; the view would otherwise select a neighbour.
+void ListView::rowsAboutToBeRemoved(const QModelIndex& parent, int first, int last) {
+    const int mark = m_selectionMark;
+    QTreeView::rowsAboutToBeRemoved(parent, first, last);
+    m_selectionMark = mark;
+    if (mark >= first && mark <= last) {
+        selectionModel()->clearSelection();
+    }
+}
+
 void ListView::FollowRowsInserted(int first, int last) {
     if (m_selectionMark >= first) {
         m_selectionMark += last - first + 1;

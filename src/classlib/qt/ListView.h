@@ -35,6 +35,7 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int first, int last) override;
 
 private:
     int MeasureCellText(const std::string& text) const;
