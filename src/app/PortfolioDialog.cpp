@@ -12,6 +12,12 @@ const MessageMapEntry CPortfolioDialog::messageEntries[] = {
     OnQueryDragIconEntry(&CPortfolioDialog::OnQueryDragIcon),
     OnCommandEntry(IDC_CLEAR, &CPortfolioDialog::ClearForm),
     OnMessageEntry(WM_DESTROY, &CPortfolioDialog::OnDestroy),
+    OnCommandEntry(IDC_SELECT_PURCHASEDATE,
+                   &CPortfolioDialog::OnSelectDate<&CPortfolioDialog::PURCHASEDATE>),
+    OnCommandEntry(IDC_SELECT_CURRENTDATE,
+                   &CPortfolioDialog::OnSelectDate<&CPortfolioDialog::CURRENTDATE>),
+    OnCommandEntry(IDC_SELECT_SALEDATE,
+                   &CPortfolioDialog::OnSelectDate<&CPortfolioDialog::SALEDATE>),
     OnNotifyEntry(NM_CLICK, IDC_ENTRYLIST, &CPortfolioDialog::OnClickEntryList),
 };
 const MessageMap CPortfolioDialog::messageMap{&CDialog::messageMap, messageEntries};

@@ -19,6 +19,9 @@ public:
     void RefreshEntryCount();
     void ClearForm();
 
+    // Writes the day picked in the date dialog into one of the three date fields.
+    void SelectDate(std::string& targetField);
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -33,6 +36,13 @@ protected:
     template <void (CPortfolioDialog::*Operation)()> void WithFormExchange() {
         UpdateData(TRUE);
         (this->*Operation)();
+        UpdateData(FALSE);
+    }
+
+    // A Select button's handler: a form read, SelectDate for its date field, a form write.
+    template <std::string CPortfolioDialog::*DateField> void OnSelectDate() {
+        UpdateData(TRUE);
+        SelectDate(this->*DateField);
         UpdateData(FALSE);
     }
 
