@@ -19,6 +19,12 @@ public:
     void RefreshEntryCount();
     void ClearForm();
 
+    // Editing the list from the form.
+    void AddEntry();
+    void UpdateEntry();
+    void RemoveEntry();
+    // 1 when a row already holds the entry in the form, else 0.
+    int IsEntryListed();
     // Writes the day picked in the date dialog into one of the three date fields.
     void SelectDate(std::string& targetField);
 
