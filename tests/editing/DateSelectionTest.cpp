@@ -32,11 +32,20 @@ protected:
         };
     }
 
+    // Scripts the next date dialog: end it the given way, which must close it.
+    void EndNext(std::function<void(CDialog&)> end) {
+        m_modal.On(IDD_DATESELECT, [=](CDialog& calendar) {
+            end(calendar);
+            EXPECT_FALSE(drive::IsRunning(calendar));
+        });
+    }
     // Scripts the next date dialog: pick the day, then end it the given way.
     void PickNext(int year, int month, int day, std::function<void(CDialog&)> end) {
         m_modal.On(IDD_DATESELECT, [=](CDialog& calendar) {
             drive::PickCalendarDay(calendar, IDC_CALENDAR, year, month, day);
+            EXPECT_EQ(drive::FocusedControl(calendar), IDC_CALENDAR);
             end(calendar);
+            EXPECT_FALSE(drive::IsRunning(calendar));
         });
     }
 };
@@ -44,7 +53,7 @@ protected:
 TEST_F(DateSelectionTest, SelectThenReturnWritesTodayIntoItsOwnFieldOnly) {
     for (const SelectButton& select : kSelectButtons) {
         SCOPED_TRACE(select.button);
-        m_modal.On(IDD_DATESELECT, [](CDialog& calendar) { drive::Click(calendar, IDOK); });
+        EndNext([](CDialog& calendar) { drive::Click(calendar, IDOK); });
         RunMainDialog([&](CPortfolioDialog& dialog) {
             drive::Click(dialog, select.button);
             EXPECT_EQ(m_modal.opened.back(), IDD_DATESELECT);
@@ -59,7 +68,7 @@ TEST_F(DateSelectionTest, SelectThenReturnWritesTodayIntoItsOwnFieldOnly) {
 TEST_F(DateSelectionTest, EveryWayOfEndingHandsBackTheSelectedDay) {
     for (const Ending& ending : Endings()) {
         SCOPED_TRACE(ending.name);
-        m_modal.On(IDD_DATESELECT, ending.end);
+        EndNext(ending.end);
         PickNext(1999, 12, 31, ending.end);
         RunMainDialog([&](CPortfolioDialog& dialog) {
             drive::Click(dialog, IDC_SELECT_CURRENTDATE);
@@ -139,11 +148,11 @@ TEST_F(DateSelectionTest, TheDialogIsAModalCalendarCentredOnTheMainDialog) {
 
 // Tab, Space, Enter and the arrow keys alone open the calendar, move its selection and close it.
 TEST_F(DateSelectionTest, ADayIsPickedFromTheKeyboard) {
-    m_modal.On(IDD_DATESELECT, [](CDialog& calendar) {
+    EndNext([](CDialog& calendar) {
         drive::Press(calendar, drive::Key::Down);
         drive::Press(calendar, drive::Key::Enter);
     });
-    m_modal.On(IDD_DATESELECT, [](CDialog& calendar) {
+    EndNext([](CDialog& calendar) {
         drive::Press(calendar, drive::Key::Up);
         drive::Press(calendar, drive::Key::Tab);
         EXPECT_EQ(drive::FocusedControl(calendar), IDOK);
