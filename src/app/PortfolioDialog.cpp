@@ -11,7 +11,16 @@ const MessageMapEntry CPortfolioDialog::messageEntries[] = {
     OnMessageEntry(WM_PAINT, &CPortfolioDialog::OnPaint),
     OnQueryDragIconEntry(&CPortfolioDialog::OnQueryDragIcon),
     OnCommandEntry(IDC_CLEAR, &CPortfolioDialog::ClearForm),
+    OnCommandEntry(IDC_ADD, &CPortfolioDialog::WithFormExchange<&CPortfolioDialog::AddEntry>),
+    OnCommandEntry(IDC_UPDATE, &CPortfolioDialog::WithFormExchange<&CPortfolioDialog::UpdateEntry>),
+    OnCommandEntry(IDC_REMOVE, &CPortfolioDialog::WithFormExchange<&CPortfolioDialog::RemoveEntry>),
     OnMessageEntry(WM_DESTROY, &CPortfolioDialog::OnDestroy),
+    OnCommandEntry(IDC_SELECT_PURCHASEDATE,
+                   &CPortfolioDialog::OnSelectDate<&CPortfolioDialog::PURCHASEDATE>),
+    OnCommandEntry(IDC_SELECT_CURRENTDATE,
+                   &CPortfolioDialog::OnSelectDate<&CPortfolioDialog::CURRENTDATE>),
+    OnCommandEntry(IDC_SELECT_SALEDATE,
+                   &CPortfolioDialog::OnSelectDate<&CPortfolioDialog::SALEDATE>),
     OnNotifyEntry(NM_CLICK, IDC_ENTRYLIST, &CPortfolioDialog::OnClickEntryList),
 };
 const MessageMap CPortfolioDialog::messageMap{&CDialog::messageMap, messageEntries};

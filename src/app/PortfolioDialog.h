@@ -23,6 +23,14 @@ public:
     void LoadPortfolio();
     void SavePortfolio();
     void ReverseRowOrder();
+    // Editing the list from the form.
+    void AddEntry();
+    void UpdateEntry();
+    void RemoveEntry();
+    // 1 when a row already holds the entry in the form, else 0.
+    int IsEntryListed();
+    // Writes the day picked in the date dialog into one of the three date fields.
+    void SelectDate(std::string& targetField);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -38,6 +46,13 @@ protected:
     template <void (CPortfolioDialog::*Operation)()> void WithFormExchange() {
         UpdateData(TRUE);
         (this->*Operation)();
+        UpdateData(FALSE);
+    }
+
+    // A Select button's handler: a form read, SelectDate for its date field, a form write.
+    template <std::string CPortfolioDialog::*DateField> void OnSelectDate() {
+        UpdateData(TRUE);
+        SelectDate(this->*DateField);
         UpdateData(FALSE);
     }
 

@@ -17,6 +17,9 @@ enum class Key { Enter, Escape, Tab, Up, Down, Space, F1, AltSpace };
 void Type(CDialog& dialog, int id, const std::string& text);
 // A left click on the middle of the control.
 void Click(CDialog& dialog, int id);
+// The same click as the window system delivers it from the screen: a window that a modal dialog
+// blocks does not receive it.
+void ClickOnScreen(CDialog& dialog, int id);
 // A key press to the control that has the focus.
 void Press(CDialog& dialog, Key key);
 void Focus(CDialog& dialog, int id);
@@ -69,5 +72,15 @@ int ListCellsWidthNeeded(const CDialog& dialog, int listId, int column);
 int ListHeadingWidthNeeded(const CDialog& dialog, int listId, int column);
 // The selected row, -1 when none is.
 int ListSelectedRow(const CDialog& dialog, int listId);
+
+// Month calendars. Days are given as numbers and shown as text: 2007-03-05, a month as 2007-03.
+// Picks the day as a person would: types its year into the calendar's year field, steps to its
+// month with the calendar's month arrows and clicks the day.
+void PickCalendarDay(CDialog& dialog, int calendarId, int year, int month, int day);
+std::string CalendarSelection(const CDialog& dialog, int calendarId);
+std::string CalendarShownMonth(const CDialog& dialog, int calendarId);
+// Whether the day is drawn apart from the others, as today is.
+bool CalendarMarksDay(const CDialog& dialog, int calendarId, int year, int month, int day);
+bool CalendarShowsWeekNumbers(const CDialog& dialog, int calendarId);
 
 } // namespace drive

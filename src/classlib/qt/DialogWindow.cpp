@@ -4,9 +4,9 @@
 #include "Handles.h"
 #include "Icons.h"
 #include "ListView.h"
+#include "MonthCalendar.h"
 #include "TextConversion.h"
 
-#include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -126,12 +126,9 @@ QWidget* DialogWindow::CreateControl(const ControlTemplate& control, QPoint base
         widget = list;
         break;
     }
-    case ControlClass::MonthCalendar: {
-        auto* calendar = new QCalendarWidget(this);
-        calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-        widget = calendar;
+    case ControlClass::MonthCalendar:
+        widget = new MonthCalendar(this);
         break;
-    }
     }
     widget->setGeometry(MulDiv(control.x, baseUnits.x(), 4), MulDiv(control.y, baseUnits.y(), 8),
                         MulDiv(control.cx, baseUnits.x(), 4), MulDiv(control.cy, baseUnits.y(), 8));
@@ -149,9 +146,11 @@ QWidget* DialogWindow::Control(int id) const {
 }
 
 int DialogWindow::IdOf(const QWidget* widget) const {
-    for (const auto& [id, control] : m_controls) {
-        if (control == widget) {
-            return id;
+    for (; widget != nullptr && widget != this; widget = widget->parentWidget()) {
+        for (const auto& [id, control] : m_controls) {
+            if (control == widget) {
+                return id;
+            }
         }
     }
     return 0;

@@ -18,7 +18,7 @@ public:
     CDialog& Dialog() { return m_dialog; }
     // The control with that id, or nullptr.
     QWidget* Control(int id) const;
-    // The id of a control, 0 for a widget that is none of them.
+    // The id of the control that is or holds the widget, 0 for a widget outside every control.
     int IdOf(const QWidget* widget) const;
     // The controls that take the focus by Tab, in template order.
     const std::vector<QWidget*>& TabStops() const { return m_tabStops; }

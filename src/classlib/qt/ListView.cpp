@@ -132,6 +132,15 @@ int ListView::MeasureCellText(const std::string& text) const {
     return ClampWidth(width);
 }
 
+// Taking the focus makes no row current: the first arrow key starts at the top row.
+void ListView::focusInEvent(QFocusEvent* event) {
+    const bool hadCurrentRow = currentIndex().isValid();
+    QTreeView::focusInEvent(event);
+    if (!hadCurrentRow) {
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+}
+
 void ListView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         m_leftButtonDown = true;
@@ -153,6 +162,16 @@ void ListView::mouseReleaseEvent(QMouseEvent* event) {
         if (m_onClick) {
             m_onClick();
         }
+    }
+}
+
+// A removed row takes the selection with it; the view would otherwise select a neighbour.
+void ListView::rowsAboutToBeRemoved(const QModelIndex& parent, int first, int last) {
+    const int mark = m_selectionMark;
+    QTreeView::rowsAboutToBeRemoved(parent, first, last);
+    m_selectionMark = mark;
+    if (mark >= first && mark <= last) {
+        selectionModel()->clearSelection();
     }
 }
 

@@ -33,8 +33,10 @@ public:
     int WidthFittingHeader(int column) const;
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int first, int last) override;
 
 private:
     int MeasureCellText(const std::string& text) const;

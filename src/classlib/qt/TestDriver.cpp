@@ -7,13 +7,19 @@
 #include "TextConversion.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSpinBox>
+#include <QTableView>
 #include <QTest>
+#include <QTextCharFormat>
 #include <QTimer>
+#include <QToolButton>
+#include <QWindow>
 
 namespace drive {
 
@@ -45,6 +51,65 @@ ListView& ListOf(const CDialog& dialog, int id) {
 
 CRect ToRect(const QRect& rect) {
     return {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
+}
+
+QCalendarWidget& CalendarOf(const CDialog& dialog, int id) {
+    auto* calendar = qobject_cast<QCalendarWidget*>(ControlOf(dialog, id));
+    if (calendar == nullptr) {
+        qFatal("drive: control %d is not a month calendar", id);
+    }
+    return *calendar;
+}
+
+template <class Part> Part& CalendarPart(QCalendarWidget& calendar, const char* name) {
+    auto* part = calendar.findChild<Part*>(QString::fromLatin1(name));
+    if (part == nullptr) {
+        qFatal("drive: the month calendar has no %s", name);
+    }
+    return *part;
+}
+
+void ShowCalendarYear(QCalendarWidget& calendar, int year) {
+    if (calendar.yearShown() == year) {
+        return;
+    }
+    QTest::mouseClick(&CalendarPart<QToolButton>(calendar, "qt_calendar_yearbutton"),
+                      Qt::LeftButton);
+    auto& yearField = CalendarPart<QSpinBox>(calendar, "qt_calendar_yearedit");
+    QTest::keyClick(&yearField, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&yearField, QString::number(year));
+    QTest::keyClick(&yearField, Qt::Key_Return);
+}
+
+void ShowCalendarMonth(QCalendarWidget& calendar, int month) {
+    auto& arrow = CalendarPart<QToolButton>(calendar, month > calendar.monthShown()
+                                                          ? "qt_calendar_nextmonth"
+                                                          : "qt_calendar_prevmonth");
+    for (int step = 0; step < 12 && calendar.monthShown() != month; ++step) {
+        QTest::mouseClick(&arrow, Qt::LeftButton);
+    }
+}
+
+// The grid shows the end of the month before and the start of the month after the month shown;
+// the month shown runs from the first cell that reads 1 to the next.
+QModelIndex DayCell(QTableView& grid, int day) {
+    const QAbstractItemModel& cells = *grid.model();
+    int firstsSeen = 0;
+    for (int row = 0; row < cells.rowCount(); ++row) {
+        for (int column = 0; column < cells.columnCount(); ++column) {
+            const QModelIndex cell = cells.index(row, column);
+            bool isNumber = false;
+            const int number = cell.data(Qt::DisplayRole).toString().toInt(&isNumber);
+            if (!isNumber) {
+                continue;
+            }
+            firstsSeen += number == 1 ? 1 : 0;
+            if (firstsSeen == 1 && number == day) {
+                return cell;
+            }
+        }
+    }
+    qFatal("drive: the month calendar shows no day %d", day);
 }
 
 QAction* SystemMenuAction(DialogWindow& window, UINT commandId) {
@@ -99,6 +164,13 @@ void Type(CDialog& dialog, int id, const std::string& text) {
 void Click(CDialog& dialog, int id) {
     QWidget* control = ControlOf(dialog, id);
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+
+void ClickOnScreen(CDialog& dialog, int id) {
+    QWidget* control = ControlOf(dialog, id);
+    QWidget* window = control->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      control->mapTo(window, control->rect().center()));
 }
 
 void Press(CDialog& dialog, Key key) {
@@ -278,6 +350,35 @@ int ListHeadingWidthNeeded(const CDialog& dialog, int listId, int column) {
 int ListSelectedRow(const CDialog& dialog, int listId) {
     const QModelIndexList rows = ListOf(dialog, listId).selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void PickCalendarDay(CDialog& dialog, int calendarId, int year, int month, int day) {
+    QCalendarWidget& calendar = CalendarOf(dialog, calendarId);
+    ShowCalendarYear(calendar, year);
+    ShowCalendarMonth(calendar, month);
+    auto& grid = CalendarPart<QTableView>(calendar, "qt_calendar_calendarview");
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                      grid.visualRect(DayCell(grid, day)).center());
+}
+
+std::string CalendarSelection(const CDialog& dialog, int calendarId) {
+    return FromQString(CalendarOf(dialog, calendarId).selectedDate().toString(Qt::ISODate));
+}
+
+std::string CalendarShownMonth(const CDialog& dialog, int calendarId) {
+    const QCalendarWidget& calendar = CalendarOf(dialog, calendarId);
+    return FromQString(
+        QDate(calendar.yearShown(), calendar.monthShown(), 1).toString(QStringLiteral("yyyy-MM")));
+}
+
+bool CalendarMarksDay(const CDialog& dialog, int calendarId, int year, int month, int day) {
+    return CalendarOf(dialog, calendarId).dateTextFormat(QDate(year, month, day)) !=
+           QTextCharFormat();
+}
+
+bool CalendarShowsWeekNumbers(const CDialog& dialog, int calendarId) {
+    return CalendarOf(dialog, calendarId).verticalHeaderFormat() !=
+           QCalendarWidget::NoVerticalHeader;
 }
 
 } // namespace drive

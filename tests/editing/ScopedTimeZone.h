@@ -1,0 +1,31 @@
+// Puts the process into a time zone for one test and back into its own zone afterwards.
+#pragma once
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+
+class ScopedTimeZone {
+public:
+    explicit ScopedTimeZone(const std::string& zone) {
+        if (const char* previous = std::getenv("TZ")) {
+            m_previous = previous;
+        }
+        setenv("TZ", zone.c_str(), 1);
+        tzset();
+    }
+    ~ScopedTimeZone() {
+        if (m_previous) {
+            setenv("TZ", m_previous->c_str(), 1);
+        } else {
+            unsetenv("TZ");
+        }
+        tzset();
+    }
+    ScopedTimeZone(const ScopedTimeZone&) = delete;
+    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
+
+private:
+    std::optional<std::string> m_previous;
+};
