@@ -10,7 +10,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -62,8 +61,10 @@ int PlatformInit(int argc, char** argv) {
         return 1;
     }
     static int storedArgc = argc;
-    static std::unique_ptr<QApplication> application =
-        std::make_unique<QApplication>(storedArgc, argv);
+    // Never destroyed: by the time static objects die at exit, Qt's own globals that its
+    // destructor reaches (the input device list) are already gone.
+    static QApplication* const application = new QApplication(storedArgc, argv);
+    static_cast<void>(application);
     return 0;
 }
 
