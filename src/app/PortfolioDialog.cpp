@@ -10,9 +10,12 @@ const MessageMapEntry CPortfolioDialog::messageEntries[] = {
     OnSysCommandEntry(&CPortfolioDialog::OnSysCommand),
     OnMessageEntry(WM_PAINT, &CPortfolioDialog::OnPaint),
     OnQueryDragIconEntry(&CPortfolioDialog::OnQueryDragIcon),
+    OnCommandEntry(IDC_HELPBUTTON, &CPortfolioDialog::OpenManualPage),
     OnCommandEntry(IDC_CLEAR, &CPortfolioDialog::ClearForm),
     OnMessageEntry(WM_DESTROY, &CPortfolioDialog::OnDestroy),
     OnNotifyEntry(NM_CLICK, IDC_ENTRYLIST, &CPortfolioDialog::OnClickEntryList),
+    OnCommandEntry(IDC_REPORT, &CPortfolioDialog::WithFormExchange<&CPortfolioDialog::WriteReport>),
+    OnCommandEntry(IDC_QUOTE, &CPortfolioDialog::OpenQuotePage),
 };
 const MessageMap CPortfolioDialog::messageMap{&CDialog::messageMap, messageEntries};
 

@@ -6,6 +6,9 @@
 #include "../classlib/ListCtrl.h"
 
 #include <string>
+#include <vector>
+
+struct ShareEntry;
 
 class CPortfolioDialog : public CDialog {
 public:
@@ -18,6 +21,14 @@ public:
     void CopyRowToForm(int row);
     void RefreshEntryCount();
     void ClearForm();
+
+    // The report.
+    void WriteReport();
+    std::string LoadTemplate(const std::string& fileName);
+
+    // The web pages.
+    void OpenManualPage();
+    void OpenQuotePage();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -41,6 +52,7 @@ protected:
 private:
     // The form field shown in a list column.
     std::string& FormField(int column);
+    std::vector<ShareEntry> EntriesThroughForm();
 
     CListCtrl m_list;
     std::string TICKER;

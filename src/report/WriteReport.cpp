@@ -1,0 +1,58 @@
+// The Report button: every entry of the list, top row first, through the two templates into
+// Report.htm, which the desktop then opens.
+#include "../app/PortfolioDialog.h"
+
+#include "ReportText.h"
+
+#include "../classlib/Shell.h"
+#include "../classlib/TextFile.h"
+
+#include <vector>
+
+namespace {
+
+const std::string kOuterTemplateFile = "ReportOutter.htm";
+const std::string kInnerTemplateFile = "ReportInner.htm";
+const std::string kReportFile = "Report.htm";
+
+} // namespace
+
+void CPortfolioDialog::WriteReport() {
+    const std::string outerTemplate = LoadTemplate(kOuterTemplateFile);
+    const std::string innerTemplate = LoadTemplate(kInnerTemplateFile);
+    const std::string reportText =
+        BuildReportText(outerTemplate, innerTemplate, EntriesThroughForm());
+
+    // A failure after the open would leave a cut-off page, so it is reported like a failed open.
+    if (WriteTextFile(kReportFile, reportText) != FileResult::Ok) {
+        MessageBox("Could not write to report file", "Error Log", MB_OK);
+    }
+    AfxShellExecute(nullptr, "open", kReportFile, nullptr, nullptr, SW_HIDE);
+}
+
+std::string CPortfolioDialog::LoadTemplate(const std::string& fileName) {
+    UpdateData(TRUE);
+    TextFileContents contents = ReadTextFile(fileName);
+    if (contents.result == FileResult::OpenFailed) {
+        MessageBox("Error loading file", "Error", MB_OK);
+        return {};
+    }
+    // A read error ends the text as the end of the file would.
+    return std::move(contents.text);
+}
+
+// Each row in turn, from the top, passes through the form, which shows the bottom row after.
+std::vector<ShareEntry> CPortfolioDialog::EntriesThroughForm() {
+    const int rows = m_list.GetItemCount();
+    std::vector<ShareEntry> entries;
+    entries.reserve(static_cast<std::size_t>(rows));
+    for (int row = 0; row < rows; ++row) {
+        CopyRowToForm(row);
+        UpdateData(FALSE);
+        ShareEntry& entry = entries.emplace_back();
+        for (int column = 0; column < kShareColumnCount; ++column) {
+            entry.*kShareColumnFields[static_cast<std::size_t>(column)] = FormField(column);
+        }
+    }
+    return entries;
+}
