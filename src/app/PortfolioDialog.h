@@ -52,7 +52,7 @@ protected:
 private:
     // The form field shown in a list column.
     std::string& FormField(int column);
-    std::vector<ShareEntry> EntriesThroughForm();
+    std::vector<ShareEntry> ListedEntries();
 
     CListCtrl m_list;
     std::string TICKER;

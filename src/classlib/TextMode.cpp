@@ -16,11 +16,11 @@ std::string DecodeTextMode(std::string_view bytes) {
 std::string EncodeTextMode(std::string_view text) {
     std::string bytes;
     bytes.reserve(text.size() + text.size() / 16);
-    for (const char c : text) {
-        if (c == '\n') {
-            bytes += '\r';
-        }
-        bytes += c;
+    for (std::size_t lineEnd; (lineEnd = text.find('\n')) != std::string_view::npos;
+         text.remove_prefix(lineEnd + 1)) {
+        bytes.append(text, 0, lineEnd);
+        bytes += "\r\n";
     }
+    bytes.append(text);
     return bytes;
 }

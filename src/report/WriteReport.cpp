@@ -20,8 +20,7 @@ const std::string kReportFile = "Report.htm";
 void CPortfolioDialog::WriteReport() {
     const std::string outerTemplate = LoadTemplate(kOuterTemplateFile);
     const std::string innerTemplate = LoadTemplate(kInnerTemplateFile);
-    const std::string reportText =
-        BuildReportText(outerTemplate, innerTemplate, EntriesThroughForm());
+    const std::string reportText = BuildReportText(outerTemplate, innerTemplate, ListedEntries());
 
     // A failure after the open would leave a cut-off page, so it is reported like a failed open.
     if (WriteTextFile(kReportFile, reportText) != FileResult::Ok) {
@@ -41,18 +40,21 @@ std::string CPortfolioDialog::LoadTemplate(const std::string& fileName) {
     return std::move(contents.text);
 }
 
-// Each row in turn, from the top, passes through the form, which shows the bottom row after.
-std::vector<ShareEntry> CPortfolioDialog::EntriesThroughForm() {
+// Every row, from the top, read straight from the list. Passing each row through the form in turn
+// would end with the bottom row in the form and cost most of the report's time on long lists, so
+// only the bottom row is copied into the form, which ends the same.
+std::vector<ShareEntry> CPortfolioDialog::ListedEntries() {
     const int rows = m_list.GetItemCount();
-    std::vector<ShareEntry> entries;
-    entries.reserve(static_cast<std::size_t>(rows));
+    std::vector<ShareEntry> entries(static_cast<std::size_t>(rows));
     for (int row = 0; row < rows; ++row) {
-        CopyRowToForm(row);
-        UpdateData(FALSE);
-        ShareEntry& entry = entries.emplace_back();
+        ShareEntry& entry = entries[static_cast<std::size_t>(row)];
         for (int column = 0; column < kShareColumnCount; ++column) {
-            entry.*kShareColumnFields[static_cast<std::size_t>(column)] = FormField(column);
+            entry.*kShareColumnFields[static_cast<std::size_t>(column)] =
+                m_list.GetItemText(row, column);
         }
+    }
+    if (rows > 0) {
+        CopyRowToForm(rows - 1);
     }
     return entries;
 }

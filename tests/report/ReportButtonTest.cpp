@@ -161,6 +161,11 @@ INSTANTIATE_TEST_SUITE_P(
             "CtrlZEndsTheOuterTemplate", "[#LINKS#]\x1A#LINKS#\n", "#TICKER#", {Row("A")}, "[A]"},
         TemplateCase{
             "EmptyListRemovesEveryLinks", "a#LINKS#b\n#LINKS#c", "#TICKER#", {}, "ab\r\nc"},
+        TemplateCase{"OuterWithoutLinks",
+                     "no entries here\n",
+                     "#TICKER#",
+                     {Row("A")},
+                     "no entries here\r\n"},
         TemplateCase{"EmptyInnerTemplateRemovesLinks", "x#LINKS#y", "", {Row("A")}, "xy"},
         TemplateCase{"EmptyOuterTemplateGivesAnEmptyReport", "", "#TICKER#", {Row("A")}, ""}),
     [](const testing::TestParamInfo<TemplateCase>& info) { return info.param.name; });
