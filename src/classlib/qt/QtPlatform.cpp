@@ -5,11 +5,13 @@
 #include "TextConversion.h"
 
 #include <QApplication>
+#include <QInputDevice>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -61,10 +63,12 @@ int PlatformInit(int argc, char** argv) {
         return 1;
     }
     static int storedArgc = argc;
-    // Never destroyed: by the time static objects die at exit, Qt's own globals that its
-    // destructor reaches (the input device list) are already gone.
-    static QApplication* const application = new QApplication(storedArgc, argv);
-    static_cast<void>(application);
+    // The application is destroyed with the static objects at exit, in the reverse order of
+    // their making. Qt's list of input devices, which the application's destructor still
+    // updates, is made here first, so that it outlives the application.
+    static_cast<void>(QInputDevice::devices());
+    static std::unique_ptr<QApplication> application =
+        std::make_unique<QApplication>(storedArgc, argv);
     return 0;
 }
 
