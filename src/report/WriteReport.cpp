@@ -7,6 +7,7 @@
 #include "../classlib/Shell.h"
 #include "../classlib/TextFile.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
