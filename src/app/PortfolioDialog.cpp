@@ -10,6 +10,7 @@ const MessageMapEntry CPortfolioDialog::messageEntries[] = {
     OnSysCommandEntry(&CPortfolioDialog::OnSysCommand),
     OnMessageEntry(WM_PAINT, &CPortfolioDialog::OnPaint),
     OnQueryDragIconEntry(&CPortfolioDialog::OnQueryDragIcon),
+    OnCommandEntry(IDC_HELPBUTTON, &CPortfolioDialog::OpenManualPage),
     OnCommandEntry(IDC_CLEAR, &CPortfolioDialog::ClearForm),
     OnCommandEntry(IDC_ADD, &CPortfolioDialog::WithFormExchange<&CPortfolioDialog::AddEntry>),
     OnCommandEntry(IDC_UPDATE, &CPortfolioDialog::WithFormExchange<&CPortfolioDialog::UpdateEntry>),
@@ -22,6 +23,8 @@ const MessageMapEntry CPortfolioDialog::messageEntries[] = {
     OnCommandEntry(IDC_SELECT_SALEDATE,
                    &CPortfolioDialog::OnSelectDate<&CPortfolioDialog::SALEDATE>),
     OnNotifyEntry(NM_CLICK, IDC_ENTRYLIST, &CPortfolioDialog::OnClickEntryList),
+    OnCommandEntry(IDC_REPORT, &CPortfolioDialog::WithFormExchange<&CPortfolioDialog::WriteReport>),
+    OnCommandEntry(IDC_QUOTE, &CPortfolioDialog::OpenQuotePage),
 };
 const MessageMap CPortfolioDialog::messageMap{&CDialog::messageMap, messageEntries};
 

@@ -6,6 +6,9 @@
 #include "../classlib/ListCtrl.h"
 
 #include <string>
+#include <vector>
+
+struct ShareEntry;
 
 class CPortfolioDialog : public CDialog {
 public:
@@ -31,6 +34,13 @@ public:
     int IsEntryListed();
     // Writes the day picked in the date dialog into one of the three date fields.
     void SelectDate(std::string& targetField);
+    // The report.
+    void WriteReport();
+    std::string LoadTemplate(const std::string& fileName);
+
+    // The web pages.
+    void OpenManualPage();
+    void OpenQuotePage();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -61,6 +71,7 @@ protected:
 private:
     // The form field shown in a list column.
     std::string& FormField(int column);
+    std::vector<ShareEntry> ListedEntries();
 
     CListCtrl m_list;
     std::string TICKER;

@@ -20,6 +20,20 @@ std::filesystem::path ExecutablePath(const char* argv0) {
     return self;
 }
 
+// The help file is named after the application: beside the executable, or where an installation
+// keeps documentation.
+std::string HelpFilePath(const std::filesystem::path& executable, const std::string& appName) {
+    const std::string fileName = appName + ".htm";
+    const std::filesystem::path beside = executable.parent_path() / fileName;
+    const std::filesystem::path installed =
+        executable.parent_path().parent_path() / "share" / "doc" / appName / fileName;
+    std::error_code error;
+    return (std::filesystem::exists(beside, error) || !std::filesystem::exists(installed, error)
+                ? beside
+                : installed)
+        .string();
+}
+
 } // namespace
 
 CWinApp::CWinApp() { theApplication = this; }
@@ -40,8 +54,7 @@ int AfxWinInit(int argc, char** argv) {
     if (theApplication != nullptr) {
         const std::filesystem::path executable = ExecutablePath(argc > 0 ? argv[0] : nullptr);
         theApplication->m_appName = executable.stem().string();
-        theApplication->m_helpFilePath =
-            (executable.parent_path() / (theApplication->m_appName + ".htm")).string();
+        theApplication->m_helpFilePath = HelpFilePath(executable, theApplication->m_appName);
     }
     return PlatformInit(argc, argv);
 }

@@ -4,6 +4,7 @@
 #include "../TestHooks.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <string_view>
 #include <sys/wait.h>
@@ -26,8 +27,32 @@ std::string OpenerArgument(const std::string& file, const char* directory) {
     return (base / file).lexically_normal().string();
 }
 
+// The opener's full path, looked up on PATH before forking: between fork and exec the child may
+// only make async-signal-safe calls, and execvp's own search is not one of them.
+std::string FindOpener() {
+    const char* path = std::getenv("PATH");
+    std::string_view directories = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
+    for (;;) {
+        const std::size_t colon = directories.find(':');
+        const std::string_view directory = directories.substr(0, colon);
+        const std::string candidate =
+            (directory.empty() ? std::string(".") : std::string(directory)) + "/xdg-open";
+        std::error_code error;
+        if (std::filesystem::is_regular_file(candidate, error) &&
+            ::access(candidate.c_str(), X_OK) == 0) {
+            return candidate;
+        }
+        if (colon == std::string_view::npos) {
+            return {};
+        }
+        directories.remove_prefix(colon + 1);
+    }
+}
+
 // Starts the opener in a grandchild, so that nothing waits for it and no zombie is left behind.
-bool StartDetached(const std::string& argument) {
+bool StartDetached(const std::string& opener, const std::string& argument) {
+    char* arguments[] = {const_cast<char*>("xdg-open"), const_cast<char*>(argument.c_str()),
+                         nullptr};
     const pid_t child = fork();
     if (child < 0) {
         return false;
@@ -35,9 +60,7 @@ bool StartDetached(const std::string& argument) {
     if (child == 0) {
         if (fork() == 0) {
             setsid();
-            char opener[] = "xdg-open";
-            char* arguments[] = {opener, const_cast<char*>(argument.c_str()), nullptr};
-            execvp(opener, arguments);
+            execv(opener.c_str(), arguments);
         }
         _exit(0);
     }
@@ -61,5 +84,9 @@ INT_PTR AfxShellExecute(HWND owner, const std::string& operation, const std::str
     if (operation != "open" || file.empty()) {
         return 0;
     }
-    return StartDetached(OpenerArgument(file, directory)) ? 33 : 0;
+    const std::string opener = FindOpener();
+    if (opener.empty()) {
+        return 0;
+    }
+    return StartDetached(opener, OpenerArgument(file, directory)) ? 33 : 0;
 }

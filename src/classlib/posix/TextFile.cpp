@@ -18,6 +18,13 @@ FileResult OpenForReading(const std::string& name, int& fd) {
     }
     fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd >= 0) {
+        // A directory opens on POSIX, but it is no file to read.
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+            ::close(fd);
+            fd = -1;
+            return FileResult::OpenFailed;
+        }
         return FileResult::Ok;
     }
     if (errno != ENOENT) {
