@@ -189,5 +189,6 @@ int main(int argc, char** argv) {
     }
     fs::current_path(fs::temp_directory_path());
     fs::remove_all(directory);
+    AfxWinTerm();
     return ok ? 0 : 1;
 }

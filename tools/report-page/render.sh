@@ -16,9 +16,9 @@ cmake --build "$build" --target quillfolio-report-page
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$root/examples/ReportOutter.htm" "$root/examples/ReportInner.htm" "$work/"
-(cd "$work" && QT_QPA_PLATFORM=offscreen \
-    "$build/tools/report-page/quillfolio-report-page" "$root/examples/share.dat")
+cp "$root/examples/share.dat" "$root/examples/ReportOutter.htm" "$root/examples/ReportInner.htm" \
+    "$work/"
+(cd "$work" && QT_QPA_PLATFORM=offscreen "$build/tools/report-page/quillfolio-report-page")
 
 chromium --headless --no-sandbox --disable-gpu --no-first-run --disable-background-networking \
     --disable-component-update --disable-sync --user-data-dir="$work/chromium" \

@@ -5,6 +5,7 @@
 #include "TextConversion.h"
 
 #include <QApplication>
+#include <QInputDevice>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -65,6 +66,10 @@ int PlatformInit(int argc, char** argv) {
         return 1;
     }
     storedArgc = argc;
+    // Should the process end without AfxWinTerm, the application goes with the static objects,
+    // in the reverse order of their making; Qt's list of input devices, which its destructor
+    // still updates, is made first so that it outlives the application.
+    static_cast<void>(QInputDevice::devices());
     application = std::make_unique<QApplication>(storedArgc, argv);
     return 0;
 }
