@@ -3,6 +3,7 @@
 
 #include "Dialog.h"
 
+#include <filesystem>
 #include <string>
 
 // Shows a real message box; owner is nullptr for a box raised through the application.
@@ -18,3 +19,6 @@ void PlatformFocusControl(CDialog& dialog, int id);
 
 // Starts the socket library, version 1.1; TRUE where there is nothing to start.
 BOOL PlatformSocketStartup();
+
+// The running program's own file; argv0 where the system cannot tell.
+std::filesystem::path PlatformExecutablePath(const char* argv0);

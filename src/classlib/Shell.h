@@ -5,8 +5,11 @@
 
 #include <string>
 
+#ifndef _WIN32
+// Show commands; on Windows the system's own.
 inline constexpr int SW_HIDE = 0;
 inline constexpr int SW_SHOWNORMAL = 1;
+#endif
 
 // Asks the desktop to open the file or web address with the program it uses for such things,
 // without waiting for it. A relative file name is taken in the working directory. The result is

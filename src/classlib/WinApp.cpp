@@ -1,7 +1,6 @@
 #include "WinApp.h"
 
 #include "Backend.h"
-#include "Resources.h"
 #include "Shell.h"
 #include "TestHooks.h"
 
@@ -10,15 +9,6 @@
 namespace {
 
 CWinApp* theApplication = nullptr;
-
-std::filesystem::path ExecutablePath(const char* argv0) {
-    std::error_code error;
-    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error && argv0 != nullptr) {
-        self = std::filesystem::absolute(argv0, error);
-    }
-    return self;
-}
 
 // The help file is named after the application: beside the executable, or where an installation
 // keeps documentation.
@@ -46,13 +36,11 @@ CWinApp::~CWinApp() {
 
 BOOL CWinApp::InitInstance() { return TRUE; }
 
-HICON CWinApp::LoadIcon(UINT id) const { return FindIconResource(id); }
-
 CWinApp* AfxGetApp() { return theApplication; }
 
 int AfxWinInit(int argc, char** argv) {
     if (theApplication != nullptr) {
-        const std::filesystem::path executable = ExecutablePath(argc > 0 ? argv[0] : nullptr);
+        const std::filesystem::path executable = PlatformExecutablePath(argc > 0 ? argv[0] : nullptr);
         theApplication->m_appName = executable.stem().string();
         theApplication->m_helpFilePath = HelpFilePath(executable, theApplication->m_appName);
     }

@@ -15,7 +15,10 @@ struct CRect {
     int Height() const { return bottom - top; }
 };
 
+#ifndef _WIN32
+// On Windows the system's own.
 int GetSystemMetrics(int index);
+#endif
 
 class CMenu {
 public:
@@ -76,4 +79,9 @@ public:
     ~CPaintDC();
     CPaintDC(const CPaintDC&) = delete;
     CPaintDC& operator=(const CPaintDC&) = delete;
+
+private:
+    // What the backend needs to end the painting again.
+    struct PaintState;
+    PaintState* m_paint = nullptr;
 };

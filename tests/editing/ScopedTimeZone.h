@@ -1,5 +1,9 @@
-// Puts the process into a time zone for one test and back into its own zone afterwards.
+// Puts the process into a time zone for one test and back into its own zone afterwards. Only
+// POSIX systems take zones by their names in the time zone database through TZ; the C run-time
+// library on Windows knows none of them.
 #pragma once
+
+#ifndef _WIN32
 
 #include <cstdlib>
 #include <ctime>
@@ -29,3 +33,4 @@ public:
 private:
     std::optional<std::string> m_previous;
 };
+#endif

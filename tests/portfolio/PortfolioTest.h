@@ -32,7 +32,7 @@ protected:
 
     // Runs the action with the rights of an ordinary user, so that file permissions really
     // refuse it; as root the working directory is given to that user first. The directory stays
-    // writable for the user unless a test says otherwise.
+    // writable for the user unless a test says otherwise. On Windows the action runs as it is.
     void AsOrdinaryUser(const std::function<void()>& action);
 
     static const std::string kWorkedExampleText;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 int MessageBoxRecorder::Respond(const MessageBoxCall& call) {
     shown.push_back(call);
@@ -34,12 +35,29 @@ void ModalScript::Run(CDialog& dialog) {
     handler(dialog);
 }
 
+namespace {
+
+// A new, empty directory of its own under the temporary directory; empty when none could be made.
+std::filesystem::path MakeFreshDirectory() {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path candidate =
+            std::filesystem::temp_directory_path() /
+            ("quillfolio-test-" + std::to_string(random()) + std::to_string(random()));
+        std::error_code error;
+        if (std::filesystem::create_directory(candidate, error)) {
+            return candidate;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
 void ScenarioTest::SetUp() {
     m_previousDirectory = std::filesystem::current_path();
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "quillfolio-test-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    m_directory = pattern;
+    m_directory = MakeFreshDirectory();
+    ASSERT_FALSE(m_directory.empty());
     std::filesystem::current_path(m_directory);
     SetMessageBoxHook([this](const MessageBoxCall& call) { return m_boxes.Respond(call); });
     SetModalHook([this](CDialog& dialog) { m_modal.Run(dialog); });

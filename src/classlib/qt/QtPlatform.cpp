@@ -1,5 +1,6 @@
 // The process-wide parts of the Qt backend: the application object, message boxes, sockets.
 #include "../Backend.h"
+#include "../Resources.h"
 #include "../WinApp.h"
 #include "Handles.h"
 #include "TextConversion.h"
@@ -77,6 +78,9 @@ int PlatformInit(int argc, char** argv) {
 void PlatformTerm() { application.reset(); }
 
 BOOL PlatformSocketStartup() { return TRUE; }
+
+// An icon handle points at the icon's data.
+HICON CWinApp::LoadIcon(UINT id) const { return FindIconResource(id); }
 
 int PlatformMessageBox(const CDialog* owner, const std::string& text, const std::string& caption,
                        UINT type) {
