@@ -50,12 +50,12 @@ struct Picture {
 Picture Paint(const CDialog& dialog);
 void Minimise(CDialog& dialog, bool minimised);
 
-// The system menu's item texts (empty for a separator), and choosing one from the menu opened on
-// the dialog's background; false when no item has that command id.
+// The system menu's item texts (empty for a separator), and choosing one from the menu opened
+// with the mouse (a right click on the caption on Windows; on the dialog's background where the
+// window system offers no system menu) or with Alt+Space; false when no item has that command id.
 std::vector<std::string> SystemMenuItems(CDialog& dialog);
-enum class MenuOpening { BackgroundClick, AltSpace };
-bool ChooseSystemMenuItem(CDialog& dialog, UINT commandId,
-                          MenuOpening opening = MenuOpening::BackgroundClick);
+enum class MenuOpening { Mouse, AltSpace };
+bool ChooseSystemMenuItem(CDialog& dialog, UINT commandId, MenuOpening opening = MenuOpening::Mouse);
 
 // List views.
 void ClickListRow(CDialog& dialog, int listId, int row); // -1: the empty area below the rows

@@ -37,27 +37,6 @@ HWND ControlOf(const CDialog& dialog, int id) {
     return control;
 }
 
-// Input sent from here is followed by a key release that no control knows; once some message
-// loop of this thread has taken it, everything sent before it has been delivered.
-constexpr WORD kMarkerKey = VK_F24;
-bool markerTaken = false;
-
-LRESULT CALLBACK WatchForMarker(int code, WPARAM removal, LPARAM message) {
-    auto* taken = reinterpret_cast<MSG*>(message);
-    if (code == HC_ACTION && removal == PM_REMOVE && taken->message == WM_KEYUP &&
-        taken->wParam == kMarkerKey) {
-        markerTaken = true;
-        taken->message = WM_NULL;
-    }
-    return CallNextHookEx(nullptr, code, removal, message);
-}
-
-void InstallMarkerWatch() {
-    static const HHOOK hook =
-        SetWindowsHookExA(WH_GETMESSAGE, WatchForMarker, nullptr, GetCurrentThreadId());
-    static_cast<void>(hook);
-}
-
 // One turn of a dialog's message loop.
 void Deliver(MSG& message) {
     if (CallMsgFilterA(&message, MSGF_DIALOGBOX)) {
@@ -71,32 +50,23 @@ void Deliver(MSG& message) {
     DispatchMessageA(&message);
 }
 
+// Runs the message loop until the thread's queue has stayed empty for a moment: the window
+// system queues sent input at once, and what handling it posts follows it in the queue.
 void DeliverWaitingMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        Deliver(message);
-    }
-}
-
-// Sends the input and runs the message loop until the window system has delivered all of it.
-void SendAndDeliver(std::vector<INPUT> inputs) {
-    InstallMarkerWatch();
-    INPUT marker{};
-    marker.type = INPUT_KEYBOARD;
-    marker.ki.wVk = kMarkerKey;
-    marker.ki.dwFlags = KEYEVENTF_KEYUP;
-    inputs.push_back(marker);
-    markerTaken = false;
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    const DWORD start = GetTickCount();
-    while (!markerTaken && GetTickCount() - start < 10000) {
+    for (int quietTurns = 0; quietTurns < 2;) {
         MSG message;
         if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             Deliver(message);
+            quietTurns = 0;
         } else {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            ++quietTurns;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
         }
     }
+}
+
+void SendAndDeliver(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     DeliverWaitingMessages();
 }
 
@@ -125,8 +95,7 @@ void PressKeys(std::initializer_list<WORD> held, WORD key) {
 
 enum class Button { Left, Right };
 
-// A click at a point of the screen: the window system decides which window gets it.
-void ClickAt(POINT point, Button button = Button::Left) {
+std::vector<INPUT> ClickInputs(POINT point, Button button) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     INPUT move{};
@@ -139,8 +108,11 @@ void ClickAt(POINT point, Button button = Button::Left) {
     down.mi.dwFlags = button == Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
     INPUT up = down;
     up.mi.dwFlags = button == Button::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
-    SendAndDeliver({move, down, up});
+    return {move, down, up};
 }
+
+// A click at a point of the screen: the window system decides which window gets it.
+void ClickAt(POINT point, Button button = Button::Left) { SendAndDeliver(ClickInputs(point, button)); }
 
 POINT CentreOf(HWND window) {
     RECT rect{};
@@ -197,9 +169,12 @@ void CALLBACK ChooseFromOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
                          &item)) {
         return; // not open yet
     }
+
     KillTimer(nullptr, pendingMenuChoice.timer);
     pendingMenuChoice = {};
-    ClickAt({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+    // The menu's own loop takes the click.
+    const std::vector<INPUT> click = ClickInputs({(item.left + item.right) / 2, (item.top + item.bottom) / 2}, Button::Left);
+    SendInput(static_cast<UINT>(click.size()), const_cast<INPUT*>(click.data()), sizeof(INPUT));
 }
 
 HWND ListOf(const CDialog& dialog, int id) { return ControlOf(dialog, id); }
