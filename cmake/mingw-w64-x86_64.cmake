@@ -15,9 +15,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Windows programs built here run on Linux under wine: the tests, and the tools that make files
-# at build time.
-find_program(QUILLFOLIO_WINE NAMES wine64 wine HINTS /usr/lib/wine)
-if(QUILLFOLIO_WINE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${QUILLFOLIO_WINE})
-endif()
+# The Windows programs built here, the tests among them, run on Linux under wine on a virtual
+# display.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/windows/wine-run)

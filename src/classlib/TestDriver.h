@@ -15,6 +15,8 @@ enum class Key { Enter, Escape, Tab, Up, Down, Space, F1, AltSpace };
 
 // Replaces the control's text by typing (UTF-8), as a person at the keyboard.
 void Type(CDialog& dialog, int id, const std::string& text);
+// The bytes that typing the text (UTF-8) puts into a control: the text in the locale's encoding.
+std::string TypedBytes(const std::string& text);
 // A left click on the middle of the control.
 void Click(CDialog& dialog, int id);
 // The same click as the window system delivers it from the screen: a window that a modal dialog

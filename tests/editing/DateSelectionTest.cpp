@@ -148,6 +148,9 @@ TEST_F(DateSelectionTest, TheDialogIsAModalCalendarCentredOnTheMainDialog) {
 
 // Tab, Space, Enter and the arrow keys alone open the calendar, move its selection and close it.
 TEST_F(DateSelectionTest, ADayIsPickedFromTheKeyboard) {
+    if (RunsUnderWine()) {
+        GTEST_SKIP() << "wine's month calendar does not move its selection with the arrow keys";
+    }
     EndNext([](CDialog& calendar) {
         drive::Press(calendar, drive::Key::Down);
         drive::Press(calendar, drive::Key::Enter);

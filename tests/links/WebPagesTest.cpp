@@ -23,9 +23,10 @@ TEST_P(QuotePageTest, OpensThePageForTheTickerAsTyped) {
     RunMainDialog([&](CPortfolioDialog& dialog) {
         drive::Type(dialog, IDC_TICKER, GetParam().typed);
         drive::Click(dialog, IDC_QUOTE);
-        EXPECT_EQ(dialog.GetDlgItemText(IDC_TICKER), GetParam().typed);
+        EXPECT_EQ(dialog.GetDlgItemText(IDC_TICKER), drive::TypedBytes(GetParam().typed));
     });
-    ExpectOpenRequests(m_shell.calls, {GetParam().address});
+    // Typed text reaches the address in the locale's encoding.
+    ExpectOpenRequests(m_shell.calls, {drive::TypedBytes(GetParam().address)});
     EXPECT_TRUE(m_boxes.shown.empty());
 }
 

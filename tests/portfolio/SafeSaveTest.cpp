@@ -121,6 +121,8 @@ TEST_F(SafeSaveTest, NewFileGetsThePermissionsOfAnyNewFile) {
 }
 #endif
 
+// The compiler's standard library for Windows cannot make symbolic links.
+#ifndef _WIN32
 TEST_F(SafeSaveTest, SymbolicLinkIsSavedToItsTargetAndStaysALink) {
     fs::create_directory("data");
     WriteFile("data/portfolio.dat", WithCrLf(kWorkedExampleText));
@@ -136,5 +138,6 @@ TEST_F(SafeSaveTest, SymbolicLinkIsSavedToItsTargetAndStaysALink) {
     EXPECT_EQ(DirectoryListing(), (std::vector<std::string>{"data", "share.dat"}));
     EXPECT_EQ(std::distance(fs::directory_iterator("data"), fs::directory_iterator()), 1);
 }
+#endif
 
 } // namespace

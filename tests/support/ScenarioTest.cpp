@@ -54,6 +54,15 @@ std::filesystem::path MakeFreshDirectory() {
 
 } // namespace
 
+bool RunsUnderWine() {
+#ifdef _WIN32
+    const HMODULE system = GetModuleHandleA("ntdll.dll");
+    return system != nullptr && GetProcAddress(system, "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
+}
+
 void ScenarioTest::SetUp() {
     m_previousDirectory = std::filesystem::current_path();
     m_directory = MakeFreshDirectory();

@@ -42,6 +42,10 @@ private:
     std::map<UINT, std::deque<std::function<void(CDialog&)>>> m_handlers;
 };
 
+// Whether the tests run on wine rather than on Windows itself: a few of wine's common controls
+// lack behaviours of the Windows ones.
+bool RunsUnderWine();
+
 class ScenarioTest : public testing::Test {
 protected:
     void SetUp() override;

@@ -161,6 +161,10 @@ void Type(CDialog& dialog, int id, const std::string& text) {
     }
 }
 
+std::string TypedBytes(const std::string& text) {
+    return FromQString(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
 void Click(CDialog& dialog, int id) {
     QWidget* control = ControlOf(dialog, id);
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());

@@ -100,8 +100,9 @@ std::vector<INPUT> ClickInputs(POINT point, Button button) {
     const int height = GetSystemMetrics(SM_CYSCREEN);
     INPUT move{};
     move.type = INPUT_MOUSE;
-    move.mi.dx = static_cast<LONG>((point.x * 65536LL + width / 2) / width);
-    move.mi.dy = static_cast<LONG>((point.y * 65536LL + height / 2) / height);
+    // The middle of the pixel, so that the window system's scaling back lands on it.
+    move.mi.dx = static_cast<LONG>((2LL * point.x + 1) * 65536 / (2LL * width));
+    move.mi.dy = static_cast<LONG>((2LL * point.y + 1) * 65536 / (2LL * height));
     move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     INPUT down{};
     down.type = INPUT_MOUSE;
@@ -232,10 +233,11 @@ SYSTEMTIME ShownMonth(HWND calendar) {
     return range[0];
 }
 
-// The first point of the calendar where its hit test finds the part (and day) asked for.
+// The middle of the area of the calendar where its hit test finds the part (and day) asked for.
 bool FindCalendarPoint(HWND calendar, UINT part, const SYSTEMTIME* day, POINT& found) {
     RECT client{};
     GetClientRect(calendar, &client);
+    long sumX = 0, sumY = 0, count = 0;
     for (int y = 1; y < client.bottom; y += 2) {
         for (int x = 1; x < client.right; x += 2) {
             MCHITTESTINFO hit{};
@@ -247,12 +249,17 @@ bool FindCalendarPoint(HWND calendar, UINT part, const SYSTEMTIME* day, POINT& f
             }
             if (day == nullptr || (hit.st.wYear == day->wYear && hit.st.wMonth == day->wMonth &&
                                    hit.st.wDay == day->wDay)) {
-                found = {x, y};
-                return true;
+                sumX += x;
+                sumY += y;
+                ++count;
             }
         }
     }
-    return false;
+    if (count == 0) {
+        return false;
+    }
+    found = {static_cast<LONG>(sumX / count), static_cast<LONG>(sumY / count)};
+    return true;
 }
 
 std::string DayText(const SYSTEMTIME& day) {
@@ -318,6 +325,20 @@ void Type(CDialog& dialog, int id, const std::string& text) {
         inputs.push_back(key);
     }
     SendAndDeliver(inputs);
+}
+
+// The text in the ANSI code page; a character it lacks becomes its stand-in, as in an edit.
+std::string TypedBytes(const std::string& text) {
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring characters(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), characters.data(),
+                        length);
+    const int size =
+        WideCharToMultiByte(CP_ACP, 0, characters.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, characters.data(), length, bytes.data(), size, nullptr, nullptr);
+    return bytes;
 }
 
 void Click(CDialog& dialog, int id) { ClickAt(CentreOf(ControlOf(dialog, id))); }
@@ -563,11 +584,13 @@ int ListSelectedRow(const CDialog& dialog, int listId) {
         SendMessageA(ListOf(dialog, listId), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-// Steps to the month with the calendar's month arrows and clicks the day.
+// Steps to the month with the calendar's month arrows and clicks the day. The arrow is clicked
+// in bursts, and the month shown read again after each.
 void PickCalendarDay(CDialog& dialog, int calendarId, int year, int month, int day) {
+    constexpr int kClicksPerBurst = 24;
     const HWND calendar = ControlOf(dialog, calendarId);
     const int wanted = year * 12 + month - 1;
-    for (int steps = 0; steps < 12 * 10000; ++steps) {
+    for (int bursts = 0; bursts < 10000; ++bursts) {
         const SYSTEMTIME shown = ShownMonth(calendar);
         const int current = shown.wYear * 12 + shown.wMonth - 1;
         if (current == wanted) {
@@ -578,7 +601,12 @@ void PickCalendarDay(CDialog& dialog, int calendarId, int year, int month, int d
                                nullptr, arrow)) {
             Fatal("the month calendar has no month arrow");
         }
-        ClickAt(OnScreen(calendar, arrow));
+        std::vector<INPUT> clicks;
+        for (int click = 0; click < std::min(std::abs(wanted - current), kClicksPerBurst); ++click) {
+            const std::vector<INPUT> one = ClickInputs(OnScreen(calendar, arrow), Button::Left);
+            clicks.insert(clicks.end(), one.begin(), one.end());
+        }
+        SendAndDeliver(clicks);
     }
     SYSTEMTIME target{};
     target.wYear = static_cast<WORD>(year);

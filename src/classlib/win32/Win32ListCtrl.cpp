@@ -140,10 +140,16 @@ std::string CListCtrl::GetItemText(int item, int subItem) const {
     return FetchItemText(m_hWnd, item, subItem);
 }
 
+// A removed row takes the selection mark with it: the list would hand the mark to the row that
+// moves up, unselected, and the next Remove would delete that one.
 BOOL CListCtrl::DeleteItem(int item) {
     const LPARAM key = RowKey(m_hWnd, item);
+    const bool marked = GetSelectionMark() == item;
     const BOOL deleted =
         static_cast<BOOL>(SendMessageA(m_hWnd, LVM_DELETEITEM, static_cast<WPARAM>(item), 0));
+    if (deleted && marked) {
+        SendMessageA(m_hWnd, LVM_SETSELECTIONMARK, 0, -1);
+    }
     if (deleted && key != 0) {
         if (TextsKeptAside* kept = KeptTextsOf(m_hWnd)) {
             kept->listCells.erase(key);
