@@ -57,7 +57,8 @@ void Minimise(CDialog& dialog, bool minimised);
 // window system offers no system menu) or with Alt+Space; false when no item has that command id.
 std::vector<std::string> SystemMenuItems(CDialog& dialog);
 enum class MenuOpening { Mouse, AltSpace };
-bool ChooseSystemMenuItem(CDialog& dialog, UINT commandId, MenuOpening opening = MenuOpening::Mouse);
+bool ChooseSystemMenuItem(CDialog& dialog, UINT commandId,
+                          MenuOpening opening = MenuOpening::Mouse);
 
 // List views.
 void ClickListRow(CDialog& dialog, int listId, int row); // -1: the empty area below the rows

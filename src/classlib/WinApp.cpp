@@ -40,7 +40,8 @@ CWinApp* AfxGetApp() { return theApplication; }
 
 int AfxWinInit(int argc, char** argv) {
     if (theApplication != nullptr) {
-        const std::filesystem::path executable = PlatformExecutablePath(argc > 0 ? argv[0] : nullptr);
+        const std::filesystem::path executable =
+            PlatformExecutablePath(argc > 0 ? argv[0] : nullptr);
         theApplication->m_appName = executable.stem().string();
         theApplication->m_helpFilePath = HelpFilePath(executable, theApplication->m_appName);
     }

@@ -103,7 +103,8 @@ TEST_F(FormExchangeTest, TypedTextIsReadInTheLocalesEncoding) {
         drive::Type(dialog, IDC_NOTES, "Z\xC3\xBCrich \xE2\x82\xAC 5");
         ASSERT_TRUE(dialog.UpdateData(TRUE));
         ASSERT_TRUE(dialog.UpdateData(FALSE));
-        EXPECT_EQ(dialog.GetDlgItemText(IDC_NOTES), drive::TypedBytes("Z\xC3\xBCrich \xE2\x82\xAC 5"));
+        EXPECT_EQ(dialog.GetDlgItemText(IDC_NOTES),
+                  drive::TypedBytes("Z\xC3\xBCrich \xE2\x82\xAC 5"));
     });
 }
 

@@ -21,11 +21,19 @@ struct Entry {
 
 // Values as a person leaves them, and bytes that are no text in the locale's encoding.
 const std::vector<Entry> kEntries = {
-    {{{IDC_TICKER, "IBM"}, {IDC_NUMBEROFSHARES, "100"}, {IDC_PURCHASEPRICE, "12.50"},
-      {IDC_PURCHASEDATE, "2007-03-05"}, {IDC_NOTES, "price=target 4.00"}}},
-    {{{IDC_TICKER, "  SAP"}, {IDC_NUMBEROFSHARES, "20 "}, {IDC_SALEPRICE, "120"},
-      {IDC_SALEDATE, "2024-12-31"}, {IDC_NOTES, "Caf\xE9 \xFF\xFE \x01\x7F"}}},
-    {{{IDC_TICKER, "A&B#C"}, {IDC_CURRENTPRICE, "1,5"}, {IDC_CURRENTDATE, "2040-02-29"},
+    {{{IDC_TICKER, "IBM"},
+      {IDC_NUMBEROFSHARES, "100"},
+      {IDC_PURCHASEPRICE, "12.50"},
+      {IDC_PURCHASEDATE, "2007-03-05"},
+      {IDC_NOTES, "price=target 4.00"}}},
+    {{{IDC_TICKER, "  SAP"},
+      {IDC_NUMBEROFSHARES, "20 "},
+      {IDC_SALEPRICE, "120"},
+      {IDC_SALEDATE, "2024-12-31"},
+      {IDC_NOTES, "Caf\xE9 \xFF\xFE \x01\x7F"}}},
+    {{{IDC_TICKER, "A&B#C"},
+      {IDC_CURRENTPRICE, "1,5"},
+      {IDC_CURRENTDATE, "2040-02-29"},
       {IDC_NOTES, "lone\rreturn and a tab\there"}}},
     {{{IDC_TICKER, "GONE"}, {IDC_NOTES, "removed before the save"}}},
 };

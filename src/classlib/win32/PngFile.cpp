@@ -96,8 +96,9 @@ private:
         }
     }
     void Length(int length) {
-        static constexpr int kBase[] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
-                                        31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
+        static constexpr int kBase[] = {3,  4,  5,  6,   7,   8,   9,   10,  11, 13,
+                                        15, 17, 19, 23,  27,  31,  35,  43,  51, 59,
+                                        67, 83, 99, 115, 131, 163, 195, 227, 258};
         static constexpr int kExtra[] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
                                          2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
         int code = 28;
@@ -124,7 +125,8 @@ std::uint32_t Adler32(const std::string& bytes) {
 
 } // namespace
 
-bool WritePngFile(const std::string& path, int width, int height, const std::vector<DWORD>& pixels) {
+bool WritePngFile(const std::string& path, int width, int height,
+                  const std::vector<DWORD>& pixels) {
     // Each row with the Sub filter: every byte less the one of the pixel before.
     std::string rows;
     for (int y = 0; y < height; ++y) {

@@ -13,6 +13,6 @@ INT_PTR AfxShellExecute(HWND owner, const std::string& operation, const std::str
         hook({owner, operation, file, optional(parameters), optional(directory), showCommand});
         return 33;
     }
-    return reinterpret_cast<INT_PTR>(ShellExecuteA(owner, operation.c_str(), file.c_str(),
-                                                   parameters, directory, showCommand));
+    return reinterpret_cast<INT_PTR>(
+        ShellExecuteA(owner, operation.c_str(), file.c_str(), parameters, directory, showCommand));
 }

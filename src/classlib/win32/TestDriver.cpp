@@ -113,7 +113,9 @@ std::vector<INPUT> ClickInputs(POINT point, Button button) {
 }
 
 // A click at a point of the screen: the window system decides which window gets it.
-void ClickAt(POINT point, Button button = Button::Left) { SendAndDeliver(ClickInputs(point, button)); }
+void ClickAt(POINT point, Button button = Button::Left) {
+    SendAndDeliver(ClickInputs(point, button));
+}
 
 POINT CentreOf(HWND window) {
     RECT rect{};
@@ -166,25 +168,26 @@ PendingMenuChoice pendingMenuChoice;
 
 void CALLBACK ChooseFromOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
     RECT item{};
-    if (!GetMenuItemRect(nullptr, pendingMenuChoice.menu, static_cast<UINT>(pendingMenuChoice.position),
-                         &item)) {
+    if (!GetMenuItemRect(nullptr, pendingMenuChoice.menu,
+                         static_cast<UINT>(pendingMenuChoice.position), &item)) {
         return; // not open yet
     }
 
     KillTimer(nullptr, pendingMenuChoice.timer);
     pendingMenuChoice = {};
     // The menu's own loop takes the click.
-    const std::vector<INPUT> click = ClickInputs({(item.left + item.right) / 2, (item.top + item.bottom) / 2}, Button::Left);
+    const std::vector<INPUT> click =
+        ClickInputs({(item.left + item.right) / 2, (item.top + item.bottom) / 2}, Button::Left);
     SendInput(static_cast<UINT>(click.size()), const_cast<INPUT*>(click.data()), sizeof(INPUT));
 }
 
 HWND ListOf(const CDialog& dialog, int id) { return ControlOf(dialog, id); }
 
-HWND HeaderOf(HWND list) {
-    return reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
-}
+HWND HeaderOf(HWND list) { return reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)); }
 
-HFONT FontOf(HWND window) { return reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)); }
+HFONT FontOf(HWND window) {
+    return reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+}
 
 int TextWidth(HWND window, const std::string& text) {
     const HDC context = GetDC(window);
@@ -211,7 +214,8 @@ POINT RowPoint(HWND list, int row) {
         SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
         RECT item{};
         item.left = LVIR_BOUNDS;
-        SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&item));
         return {std::min(item.left + 8, client.right - 2), (item.top + item.bottom) / 2};
     }
     const int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
@@ -580,8 +584,8 @@ int ListHeadingWidthNeeded(const CDialog& dialog, int listId, int column) {
 }
 
 int ListSelectedRow(const CDialog& dialog, int listId) {
-    return static_cast<int>(
-        SendMessageA(ListOf(dialog, listId), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return static_cast<int>(SendMessageA(ListOf(dialog, listId), LVM_GETNEXTITEM,
+                                         static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 // Steps to the month with the calendar's month arrows and clicks the day. The arrow is clicked
@@ -602,7 +606,8 @@ void PickCalendarDay(CDialog& dialog, int calendarId, int year, int month, int d
             Fatal("the month calendar has no month arrow");
         }
         std::vector<INPUT> clicks;
-        for (int click = 0; click < std::min(std::abs(wanted - current), kClicksPerBurst); ++click) {
+        for (int click = 0; click < std::min(std::abs(wanted - current), kClicksPerBurst);
+             ++click) {
             const std::vector<INPUT> one = ClickInputs(OnScreen(calendar, arrow), Button::Left);
             clicks.insert(clicks.end(), one.begin(), one.end());
         }
@@ -621,7 +626,8 @@ void PickCalendarDay(CDialog& dialog, int calendarId, int year, int month, int d
 
 std::string CalendarSelection(const CDialog& dialog, int calendarId) {
     SYSTEMTIME selected{};
-    SendMessageA(ControlOf(dialog, calendarId), MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&selected));
+    SendMessageA(ControlOf(dialog, calendarId), MCM_GETCURSEL, 0,
+                 reinterpret_cast<LPARAM>(&selected));
     return DayText(selected);
 }
 

@@ -70,7 +70,8 @@ FileResult WriteTextFile(const std::string& name, std::string_view text) {
     const std::string bytes = EncodeTextMode(text);
     for (std::size_t written = 0; written < bytes.size();) {
         DWORD put = 0;
-        const auto piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, kPieceSize));
+        const auto piece =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, kPieceSize));
         if (!WriteFile(file.get(), bytes.data() + written, piece, &put, nullptr) || put == 0) {
             return FileResult::WriteFailed;
         }

@@ -15,9 +15,8 @@ std::string FetchItemText(HWND list, int item, int subItem) {
         cell.iSubItem = subItem;
         cell.pszText = buffer.data();
         cell.cchTextMax = static_cast<int>(buffer.size());
-        const auto length = static_cast<std::size_t>(
-            SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
-                         reinterpret_cast<LPARAM>(&cell)));
+        const auto length = static_cast<std::size_t>(SendMessageA(
+            list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&cell)));
         if (length + 1 < buffer.size()) {
             return std::string(buffer.data(), length);
         }

@@ -4,7 +4,8 @@
 BOOL CMonthCalCtrl::SetCurSel(const SYSTEMTIME* dateTime) {
     SYSTEMTIME day = *dateTime;
     day.wHour = day.wMinute = day.wSecond = day.wMilliseconds = 0;
-    return static_cast<BOOL>(SendMessageA(m_hWnd, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&day)));
+    return static_cast<BOOL>(
+        SendMessageA(m_hWnd, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&day)));
 }
 
 BOOL CMonthCalCtrl::GetCurSel(SYSTEMTIME* dateTime) const {

@@ -36,9 +36,8 @@ int PixelAt(const IconImage& image, int x, int y) {
     if (x >= static_cast<int>(row.size()) || row[static_cast<std::size_t>(x)] == '.') {
         return -1;
     }
-    return static_cast<int>(std::strtol(std::string(1, row[static_cast<std::size_t>(x)]).c_str(),
-                                        nullptr, 16) &
-                            0xF);
+    return static_cast<int>(
+        std::strtol(std::string(1, row[static_cast<std::size_t>(x)]).c_str(), nullptr, 16) & 0xF);
 }
 
 // One image as a device-independent bitmap: header, palette, colour rows and mask rows, both
@@ -54,7 +53,8 @@ std::string ImageBytes(const IconImage& image) {
     PutWord(out, 1);
     PutWord(out, kBitsPerPixel);
     PutDword(out, 0); // no compression
-    PutDword(out, static_cast<std::uint32_t>((colourRow + maskRow) * static_cast<std::size_t>(size)));
+    PutDword(out,
+             static_cast<std::uint32_t>((colourRow + maskRow) * static_cast<std::size_t>(size)));
     PutDword(out, 0);
     PutDword(out, 0);
     PutDword(out, kPaletteSize);
