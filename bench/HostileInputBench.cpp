@@ -1,11 +1,12 @@
 // Large and hostile inputs along the whole path a person takes, in the real dialog: a share.dat
 // with a 100 MB value (loaded, its row clicked so that the form holds it, saved at close), a
 // share.dat of a million lines, 100 MB of random bytes as share.dat, and report templates of
-// 50 MB. Each case runs in a process of its own, so that its peak memory is its own; prints
-// seconds and nanoseconds per input byte for each step, and the peak memory over that of an
-// empty run, per input byte.
-//   quillfolio-hostile-input-bench          runs every case
-//   quillfolio-hostile-input-bench CASE     runs one case and prints its steps' seconds
+// 50 MB; and a value of 1 MB that the reading rules carry over into 100,000 entries. Each case runs
+// at a tenth of its size too, so that the cost per byte shows whether it grows with the size. Each
+// run has a process of its own, so that its peak memory is its own; prints seconds and nanoseconds
+// per input byte for each step, and the peak memory over that of an empty run, per input byte.
+//   quillfolio-hostile-input-bench                 runs every case at both sizes
+//   quillfolio-hostile-input-bench CASE TENTHS     runs one case at TENTHS tenths of its size
 #include "../src/app/PortfolioDialog.h"
 #include "../src/classlib/TestDriver.h"
 #include "../src/classlib/TestHooks.h"
@@ -83,16 +84,16 @@ void RunDialog(Steps& steps, const std::function<void(CPortfolioDialog&)>& scrip
     steps.seconds.emplace_back("close and save", Seconds(closing));
 }
 
-Steps Empty() {
+Steps Empty(std::size_t) {
     Steps steps;
     RunDialog(steps, [](CPortfolioDialog&) {});
     return steps;
 }
 
-Steps HugeValue() {
+Steps HugeValue(std::size_t tenths) {
     ShareEntry entry;
     entry.TICKER = "HUGE";
-    entry.NOTES = std::string(100 * kMegabyte, 'n');
+    entry.NOTES = std::string(tenths * 10 * kMegabyte, 'n');
     const std::string bytes = EncodeTextMode(WriteShareRecords({entry}));
     WriteBytes("share.dat", bytes);
     Steps steps;
@@ -111,9 +112,9 @@ Steps HugeValue() {
     return steps;
 }
 
-Steps MillionLines() {
+Steps MillionLines(std::size_t tenths) {
     const ShareEntry sample{"T", "100", "3.20", "2007-01-08", "", "", "", "", "second lot"};
-    std::vector<ShareEntry> entries(100'000, sample);
+    std::vector<ShareEntry> entries(tenths * 10'000, sample);
     for (std::size_t index = 0; index < entries.size(); ++index) {
         entries[index].TICKER += std::to_string(index);
     }
@@ -128,8 +129,8 @@ Steps MillionLines() {
     return steps;
 }
 
-Steps RandomBytes() {
-    std::string bytes(100 * kMegabyte, '\0');
+Steps RandomBytes(std::size_t tenths) {
+    std::string bytes(tenths * 10 * kMegabyte, '\0');
     std::mt19937_64 random(1998);
     for (std::size_t at = 0; at + 8 <= bytes.size(); at += 8) {
         const std::uint64_t word = random();
@@ -142,14 +143,32 @@ Steps RandomBytes() {
     return steps;
 }
 
+// One long value carried over into 100,000 entries: reading stops at its bound, and the file is
+// kept as it is.
+Steps CarriedOver(std::size_t tenths) {
+    std::string text = "NOTES=" + std::string(tenths * kMegabyte / 10, 'n') + "\r\n";
+    for (int record = 0; record < 100'000; ++record) {
+        text += "TICKER=T" + std::to_string(record) + "\r\n";
+    }
+    WriteBytes("share.dat", text);
+    Steps steps;
+    steps.inputBytes = text.size();
+    RunDialog(steps, [](CPortfolioDialog&) {});
+    if (ReadBytes("share.dat") != text) {
+        Fail(steps, "the file was not kept");
+    }
+    return steps;
+}
+
 // One report template of 50 MB, the other small; many entries for a large outer template, a
 // few for a large inner one, whose every block holds it whole.
-Steps LargeTemplate(bool inner) {
+Steps LargeTemplate(bool inner, std::size_t tenths) {
+    const std::size_t size = tenths * 5 * kMegabyte;
     std::string large;
-    large.reserve(50 * kMegabyte + 64);
+    large.reserve(size + 64);
     const std::string line = inner ? "<tr><td>#TICKER#</td><td>#NOTES#</td></tr> text #x# \n"
                                    : "<p>A paragraph of the page, with a # or two #.</p>\n";
-    while (large.size() < 50 * kMegabyte) {
+    while (large.size() < size) {
         large += line;
     }
     if (!inner) {
@@ -157,36 +176,38 @@ Steps LargeTemplate(bool inner) {
     }
     WriteBytes("ReportOutter.htm", EncodeTextMode(inner ? "<html>#LINKS#</html>\n" : large));
     WriteBytes("ReportInner.htm", EncodeTextMode(inner ? large : "<tr><td>#TICKER#</td></tr>\n"));
-    const int entries = inner ? 4 : 10'000;
+    const std::size_t entries = inner ? 4 : tenths * 1'000;
     std::string file = "CREATOR=QUILLFOLIO 1.0";
-    for (int index = 0; index < entries; ++index) {
+    for (std::size_t index = 0; index < entries; ++index) {
         file += "\nTICKER=T" + std::to_string(index) + "\nNOTES=n\n";
     }
     WriteBytes("share.dat", EncodeTextMode(file));
     SetShellExecuteHook([](const ShellExecuteCall&) {});
     Steps steps;
-    steps.inputBytes = 50 * kMegabyte;
+    steps.inputBytes = size;
     RunDialog(steps, [&](CPortfolioDialog& dialog) {
         const Clock::time_point clicking = Clock::now();
         drive::Click(dialog, IDC_REPORT);
         steps.seconds.emplace_back("Report", Seconds(clicking));
     });
-    if (fs::file_size("Report.htm") < 50 * kMegabyte) {
+    if (fs::file_size("Report.htm") < size) {
         Fail(steps, "the report is short");
     }
     return steps;
 }
 
-const std::map<std::string, std::function<Steps()>> kCases = {
+// By name; each takes its size in tenths.
+const std::map<std::string, std::function<Steps(std::size_t)>> kCases = {
     {"empty", Empty},
+    {"carried-over-1MB", CarriedOver},
     {"value-100MB", HugeValue},
     {"million-lines", MillionLines},
     {"random-100MB", RandomBytes},
-    {"outer-template-50MB", [] { return LargeTemplate(false); }},
-    {"inner-template-50MB", [] { return LargeTemplate(true); }},
+    {"outer-template-50MB", [](std::size_t tenths) { return LargeTemplate(false, tenths); }},
+    {"inner-template-50MB", [](std::size_t tenths) { return LargeTemplate(true, tenths); }},
 };
 
-int RunCase(const std::string& name, int argc, char** argv) {
+int RunCase(const std::string& name, std::size_t tenths, int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     if (const int failure = AfxWinInit(argc, argv)) {
         return failure;
@@ -199,7 +220,7 @@ int RunCase(const std::string& name, int argc, char** argv) {
     fs::remove_all(directory);
     fs::create_directories(directory);
     fs::current_path(directory);
-    const Steps steps = kCases.at(name)();
+    const Steps steps = kCases.at(name)(tenths);
     std::printf("%zu", steps.inputBytes);
     for (const auto& [step, seconds] : steps.seconds) {
         std::printf("|%s|%.6f", step.c_str(), seconds);
@@ -218,7 +239,7 @@ struct CaseRun {
 };
 
 // The case in a process of its own: what it printed and its peak memory.
-CaseRun RunInOwnProcess(const char* self, const std::string& name) {
+CaseRun RunInOwnProcess(const char* self, const std::string& name, const std::string& tenths) {
     CaseRun run;
     int pipe[2];
     if (::pipe(pipe) != 0) {
@@ -228,7 +249,8 @@ CaseRun RunInOwnProcess(const char* self, const std::string& name) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipe[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipe[0]);
-    char* arguments[] = {const_cast<char*>(self), const_cast<char*>(name.c_str()), nullptr};
+    char* arguments[] = {const_cast<char*>(self), const_cast<char*>(name.c_str()),
+                         const_cast<char*>(tenths.c_str()), nullptr};
     pid_t child = -1;
     const bool started = posix_spawn(&child, self, &actions, nullptr, arguments, environ) == 0;
     posix_spawn_file_actions_destroy(&actions);
@@ -250,39 +272,42 @@ CaseRun RunInOwnProcess(const char* self, const std::string& name) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1) {
-        return RunCase(argv[1], argc, argv);
+    if (argc > 2) {
+        return RunCase(argv[1], std::strtoul(argv[2], nullptr, 10), argc, argv);
     }
-    const CaseRun empty = RunInOwnProcess(argv[0], "empty");
+    const CaseRun empty = RunInOwnProcess(argv[0], "empty", "0");
     std::printf("empty run: peak %.1f MB\n", empty.peakMegabytes);
-    std::printf("%-20s %-15s %9s %10s %9s %12s\n", "case", "step", "s", "ns/byte", "peak MB",
-                "extra B/byte");
+    std::printf("%-20s %6s %-15s %9s %10s %9s %12s\n", "case", "size", "step", "s", "ns/byte",
+                "peak MB", "extra B/byte");
     bool ok = empty.ok;
     for (const auto& [name, function] : kCases) {
-        if (name == "empty") {
-            continue;
-        }
-        const CaseRun run = RunInOwnProcess(argv[0], name);
-        ok = ok && run.ok;
-        std::istringstream fields(run.output);
-        std::string field;
-        std::getline(fields, field, '|');
-        const double bytes = std::strtod(field.c_str(), nullptr);
-        const double extra = (run.peakMegabytes - empty.peakMegabytes) * kMegabyte / bytes;
-        bool first = true;
-        std::string step;
-        while (std::getline(fields, step, '|') && std::getline(fields, field, '|')) {
-            const double seconds = std::strtod(field.c_str(), nullptr);
-            std::printf("%-20s %-15s %9.3f %10.2f", first ? name.c_str() : "", step.c_str(),
-                        seconds, seconds / bytes * 1e9);
-            if (first) {
-                std::printf(" %9.1f %12.2f", run.peakMegabytes, extra);
+        for (const char* tenths : {"1", "10"}) {
+            if (name == "empty") {
+                continue;
             }
-            std::printf("\n");
-            first = false;
-        }
-        if (!run.ok) {
-            std::printf("%-20s failed\n", name.c_str());
+            const CaseRun run = RunInOwnProcess(argv[0], name, tenths);
+            ok = ok && run.ok;
+            std::istringstream fields(run.output);
+            std::string field;
+            std::getline(fields, field, '|');
+            const double bytes = std::strtod(field.c_str(), nullptr);
+            const double extra = (run.peakMegabytes - empty.peakMegabytes) * kMegabyte / bytes;
+            bool first = true;
+            std::string step;
+            while (std::getline(fields, step, '|') && std::getline(fields, field, '|')) {
+                const double seconds = std::strtod(field.c_str(), nullptr);
+                std::printf("%-20s %6s %-15s %9.3f %10.2f", first ? name.c_str() : "",
+                            first ? (std::string(tenths) + "/10").c_str() : "", step.c_str(),
+                            seconds, seconds / bytes * 1e9);
+                if (first) {
+                    std::printf(" %9.1f %12.2f", run.peakMegabytes, extra);
+                }
+                std::printf("\n");
+                first = false;
+            }
+            if (!run.ok) {
+                std::printf("%-20s failed\n", name.c_str());
+            }
         }
     }
     return ok ? 0 : 1;

@@ -63,12 +63,12 @@ TEST_F(CrashDuringSaveTest, KilledSaveLeavesTheOldPortfolioOrTheNew) {
         saveTime = Clock::now() - closing;
     }
     const std::string newFile = ReadFile("share.dat");
-    std::vector<ShareEntry> expected = ReadShareRecords(DecodeTextMode(oldFile));
+    std::vector<ShareEntry> expected = ReadShareRecords(DecodeTextMode(oldFile)).entries;
     ShareEntry added;
     added.TICKER = "ADDED";
     added.NOTES = "added by the scripted session";
     expected.push_back(added);
-    ASSERT_EQ(ReadShareRecords(DecodeTextMode(newFile)), expected);
+    ASSERT_EQ(ReadShareRecords(DecodeTextMode(newFile)).entries, expected);
 
     // Kill moments spread evenly over the save and a little beyond, each at random within its
     // share of that time.
