@@ -96,7 +96,7 @@ TEST_F(CrashDuringSaveTest, KilledSaveLeavesTheOldPortfolioOrTheNew) {
         leftovers += RemoveTemporaryFiles();
     }
     std::printf("crash during save: %d entries, save %.0f ms, %d kills: old file %d, new file %d, "
-                "other 0 expected (%d), temporary files left by killed saves %d\n",
+                "anything else %d, temporary files left by killed saves %d\n",
                 kRecords, std::chrono::duration<double, std::milli>(saveTime).count(), kKills,
                 oldKept, newSaved, kKills - oldKept - newSaved, leftovers);
     EXPECT_GT(oldKept, 0);
