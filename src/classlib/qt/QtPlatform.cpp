@@ -2,6 +2,7 @@
 #include "../Backend.h"
 #include "../WinApp.h"
 #include "Handles.h"
+#include "SessionEnd.h"
 #include "TextConversion.h"
 
 #include <QApplication>
@@ -71,6 +72,7 @@ int PlatformInit(int argc, char** argv) {
     // still updates, is made first so that it outlives the application.
     static_cast<void>(QInputDevice::devices());
     application = std::make_unique<QApplication>(storedArgc, argv);
+    CloseDialogsWhenTheSessionEnds(*application);
     return 0;
 }
 
