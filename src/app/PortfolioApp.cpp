@@ -2,6 +2,7 @@
 
 #include "PortfolioDialog.h"
 
+#include "../portfolio/PortfolioFileClaim.h"
 #include "../res/resource.h"
 
 CPortfolioApp theApp;
@@ -14,6 +15,11 @@ const MessageMap CPortfolioApp::messageMap{&CWinApp::messageMap, messageEntries}
 BOOL CPortfolioApp::InitInstance() {
     if (!AfxSocketInit()) {
         AfxMessageBox(IDP_SOCKETS_INIT_FAILED);
+        return FALSE;
+    }
+    // Held until the dialog has saved and gone.
+    const std::unique_ptr<FileClaim> portfolioFile = ClaimPortfolioFile();
+    if (!portfolioFile) {
         return FALSE;
     }
     CPortfolioDialog dialog;

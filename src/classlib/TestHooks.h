@@ -48,8 +48,8 @@ void SetSocketStartupFailsForTest(bool fails);
 bool SocketStartupFailsForTest();
 
 // The steps of reading and saving a file, in the order a save takes them (a read takes Open and
-// Read).
-enum class FileOperation { Open, Read, Write, Flush, Close, Replace };
+// Read). SyncDirectory makes a save's rename durable; its failure does not fail the save.
+enum class FileOperation { Open, Read, Write, Flush, Close, Replace, SyncDirectory };
 
 // Asked before each step; returning true makes that step fail as a disk error would.
 using FileFaultHook = std::function<bool(FileOperation)>;

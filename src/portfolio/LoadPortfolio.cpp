@@ -12,7 +12,13 @@ constexpr char kUnreadableFileText[] =
 
 struct StoredEntries {
     FileResult result;
-    std::vector<ShareEntry> records;
+    ShareRecords records;
+
+    // Only a file that is there and cannot be read whole is a fault; a missing one is not.
+    bool ReadInFull() const {
+        return result != FileResult::OpenFailed && result != FileResult::ReadFailed &&
+               records.complete;
+    }
 };
 
 // A missing file is created empty. The file's text goes as soon as it has become entries.
@@ -37,13 +43,12 @@ void InsertAsTopRows(CListCtrl& list, const std::vector<ShareEntry>& records) {
 void CPortfolioDialog::LoadPortfolio() {
     UpdateData(TRUE);
     const StoredEntries stored = ReadPortfolioFile();
-    if (!stored.records.empty()) {
-        InsertAsTopRows(m_list, stored.records);
+    if (!stored.records.entries.empty()) {
+        InsertAsTopRows(m_list, stored.records.entries);
         AutoSizeColumns();
         RefreshEntryCount();
     }
-    // Only a file that is there and cannot be read whole is a fault; a missing one is not.
-    if (stored.result == FileResult::OpenFailed || stored.result == FileResult::ReadFailed) {
+    if (!stored.ReadInFull()) {
         m_keepPortfolioFile = true;
         MessageBox(kUnreadableFileText, "Error", MB_OK);
     }

@@ -4,6 +4,9 @@
 
 namespace {
 
+constexpr std::size_t kMaxGrowth = 16;
+constexpr std::size_t kAlwaysAllowedBytes = 16 * 1024 * 1024;
+
 std::string_view WithoutTrailingWhiteSpace(std::string_view line) {
     const std::size_t last = line.find_last_not_of(" \t\n\v\f\r");
     return line.substr(0, last == std::string_view::npos ? 0 : last + 1);
@@ -33,16 +36,33 @@ const ShareFileKey* FindKey(std::string_view key) {
     return nullptr;
 }
 
+std::size_t ValueBytes(const ShareEntry& entry) {
+    std::size_t bytes = 0;
+    for (const ShareFileKey& key : kShareFileKeys) {
+        bytes += (entry.*(key.field)).size();
+    }
+    return bytes;
+}
+
 } // namespace
 
-std::vector<ShareEntry> ReadShareRecords(std::string_view text) {
-    std::vector<ShareEntry> records;
+ShareRecords ReadShareRecords(std::string_view text) {
+    ShareRecords read;
+    const std::size_t maxValueBytes = kMaxGrowth * text.size() + kAlwaysAllowedBytes;
+    std::size_t valueBytes = 0;
     // Fields carry over: a record that leaves one out keeps the value of the record before it.
     ShareEntry record;
     const auto completeRecord = [&] {
-        if (!record.TICKER.empty()) {
-            records.push_back(record);
+        if (record.TICKER.empty()) {
+            return true;
         }
+        valueBytes += ValueBytes(record);
+        if (valueBytes > maxValueBytes) {
+            read.complete = false;
+            return false;
+        }
+        read.entries.push_back(record);
+        return true;
     };
     while (!text.empty()) {
         // A last line without a line feed is still a line, so a hand-edited file keeps its
@@ -56,11 +76,11 @@ std::vector<ShareEntry> ReadShareRecords(std::string_view text) {
         if (key == nullptr) {
             continue;
         }
-        if (key->field == &ShareEntry::TICKER) {
-            completeRecord();
+        if (key->field == &ShareEntry::TICKER && !completeRecord()) {
+            return read;
         }
         record.*(key->field) = pair.value;
     }
     completeRecord();
-    return records;
+    return read;
 }

@@ -147,6 +147,26 @@ TEST_F(LoadPortfolioTest, ReadErrorPartWayKeepsWhatWasReadAndTheFile) {
     EXPECT_EQ(DirectoryListing(), std::vector<std::string>{"share.dat"});
 }
 
+// One long value carried over into ever more entries would take far more memory than the file
+// holds: the reading stops, says so, and the file stays as it is.
+TEST_F(LoadPortfolioTest, EntriesFarLargerThanTheFileAreNotAllLoaded) {
+    const std::size_t valueSize = 256 * 1024;
+    std::string text = "NOTES=" + std::string(valueSize, 'n') + "\r\n";
+    for (int record = 0; record < 200; ++record) {
+        text += "TICKER=T" + std::to_string(record) + "\r\n";
+    }
+    WriteFile("share.dat", text);
+    RunMainDialog([&](CPortfolioDialog& dialog) {
+        const int rows = drive::ListRowCount(dialog, IDC_ENTRYLIST);
+        EXPECT_GT(rows, 50);
+        EXPECT_LT(rows, 200);
+        EXPECT_EQ(drive::ListCell(dialog, IDC_ENTRYLIST, rows - 1, 0), "T0");
+        EXPECT_EQ(drive::ListCell(dialog, IDC_ENTRYLIST, 0, 8).size(), valueSize);
+    });
+    ExpectUnreadableFileBox();
+    EXPECT_EQ(ReadFile("share.dat"), text);
+}
+
 // Nothing is lost when the file is missing, so there is nothing to warn about; the save at the
 // end is what fails. Only POSIX permissions can forbid creating files in a directory.
 #ifndef _WIN32

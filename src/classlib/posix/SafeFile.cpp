@@ -2,6 +2,7 @@
 
 #include "../TestHooks.h"
 #include "../TextFile.h"
+#include "ClaimTransfer.h"
 #include "FileDescriptor.h"
 
 #include <cerrno>
@@ -83,6 +84,7 @@ public:
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
     bool IsOpen() const { return m_file.IsOpen(); }
+    int Descriptor() const { return m_file.get(); }
 
     // The old file's permissions, and its owner where the system lets us keep it.
     bool TakeOverAccessOf(const struct stat& old) {
@@ -167,6 +169,9 @@ private:
 // Makes the rename itself durable. The new contents are in place by now, so a failure here
 // is not a failed save: at worst a crash brings back the old file whole.
 void SyncDirectory(const std::string& directory) {
+    if (FileOperationFailsForTest(FileOperation::SyncDirectory)) {
+        return;
+    }
     FileDescriptor handle(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (handle.IsOpen()) {
         static_cast<void>(::fsync(handle.get()));
@@ -186,10 +191,14 @@ bool ReplaceTextFile(const std::string& name, std::string_view text) {
     if (!temporary.IsOpen() || (exists && !temporary.TakeOverAccessOf(old))) {
         return false;
     }
+    // Claimed before it takes the old file's place, so that a claim on the file never lapses.
+    // (A missing file's old is all zeros, which names no claimed file.)
+    ClaimTransfer claim(old, temporary.Descriptor());
     if (!temporary.WriteInTextMode(text) || !temporary.Flush() || !temporary.Close() ||
         !temporary.Replace(target)) {
         return false;
     }
+    claim.Complete();
     SyncDirectory(DirectoryOf(target));
     return true;
 }

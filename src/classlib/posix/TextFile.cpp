@@ -16,11 +16,13 @@ FileResult OpenForReading(const std::string& name, int& fd) {
     if (FileOperationFailsForTest(FileOperation::Open)) {
         return FileResult::OpenFailed;
     }
-    fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a FIFO of that name cannot stop the program at the open.
+    fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd >= 0) {
-        // A directory opens on POSIX, but it is no file to read.
+        // A directory opens on POSIX, but it is no file to read; nor is a FIFO or a device,
+        // which could block or never end.
         struct stat info {};
-        if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
             ::close(fd);
             fd = -1;
             return FileResult::OpenFailed;
@@ -45,7 +47,7 @@ TextFileContents ReadTextFile(const std::string& name) {
     }
     std::string bytes;
     struct stat info {};
-    if (::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode)) {
+    if (::fstat(file.get(), &info) == 0) {
         bytes.reserve(static_cast<std::size_t>(info.st_size));
     }
     char buffer[64 * 1024];

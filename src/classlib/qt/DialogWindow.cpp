@@ -63,7 +63,7 @@ QWidget* CreateEdit(const ControlTemplate& control, QWidget* parent) {
     auto* edit = new ByteLineEdit(parent);
     edit->setFrame((control.style & WS_BORDER) != 0);
     if ((control.style & ES_READONLY) != 0) {
-        edit->setReadOnly(true);
+        edit->MakeReadOnly();
         QPalette colours = edit->palette();
         colours.setColor(QPalette::Base, colours.color(QPalette::Window));
         edit->setPalette(colours);

@@ -3,6 +3,7 @@
 #include "../Resources.h"
 #include "../WinApp.h"
 #include "Handles.h"
+#include "SessionEnd.h"
 #include "TextConversion.h"
 
 #include <QApplication>
@@ -72,6 +73,7 @@ int PlatformInit(int argc, char** argv) {
     // still updates, is made first so that it outlives the application.
     static_cast<void>(QInputDevice::devices());
     application = std::make_unique<QApplication>(storedArgc, argv);
+    CloseDialogsWhenTheSessionEnds(*application);
     return 0;
 }
 

@@ -116,6 +116,14 @@ LRESULT DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PRINTCLIENT:
         PaintInto(reinterpret_cast<HDC>(wParam));
         return 0;
+    case WM_ENDSESSION:
+        // The session ends once this returns: the dialog closes now, and so saves what it holds,
+        // together with every window it owns.
+        if (wParam != FALSE && GetWindow(m_window, GW_OWNER) == nullptr) {
+            m_ended = true;
+            DestroyWindow(m_window);
+        }
+        return 0;
     case WM_HELP:
         // F1: the standard Help command, which the application handles.
         return m_dialog.WindowProc(WM_COMMAND, MakeCommandParam(ID_HELP, 0), 0);

@@ -168,6 +168,19 @@ private:
     bool m_replaced = false;
 };
 
+// Asks that the directory's new entry reach the disk as well. The new contents are in place by
+// now, so a failure here is not a failed save.
+void SyncDirectory(const std::string& directory) {
+    if (FileOperationFailsForTest(FileOperation::SyncDirectory)) {
+        return;
+    }
+    FileHandle handle(CreateFileA(directory.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (handle.IsOpen()) {
+        static_cast<void>(FlushFileBuffers(handle.get()));
+    }
+}
+
 } // namespace
 
 bool ReplaceTextFile(const std::string& name, std::string_view text) {
@@ -177,6 +190,10 @@ bool ReplaceTextFile(const std::string& name, std::string_view text) {
         return false;
     }
     TemporaryFile temporary(target);
-    return temporary.IsOpen() && temporary.WriteInTextMode(text) && temporary.Flush() &&
-           temporary.Close() && temporary.Replace(target, oldAttributes);
+    if (!temporary.IsOpen() || !temporary.WriteInTextMode(text) || !temporary.Flush() ||
+        !temporary.Close() || !temporary.Replace(target, oldAttributes)) {
+        return false;
+    }
+    SyncDirectory(DirectoryOf(target));
+    return true;
 }
