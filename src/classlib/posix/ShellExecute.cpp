@@ -1,7 +1,6 @@
 // The desktop's opener (xdg-open) started for each request, with the address or the absolute file
 // name as its one argument, byte for byte, and never through a shell command line.
-#include "../Shell.h"
-#include "../TestHooks.h"
+#include "../Backend.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -72,15 +71,10 @@ bool StartDetached(const std::string& opener, const std::string& argument) {
 
 } // namespace
 
-INT_PTR AfxShellExecute(HWND owner, const std::string& operation, const std::string& file,
-                        const char* parameters, const char* directory, int showCommand) {
-    if (const ShellExecuteHook& hook = GetShellExecuteHook()) {
-        auto optional = [](const char* text) {
-            return text != nullptr ? std::optional<std::string>(text) : std::nullopt;
-        };
-        hook({owner, operation, file, optional(parameters), optional(directory), showCommand});
-        return 33;
-    }
+// The opener takes one argument and shows its window itself: there is no owner window, no
+// parameters and no show command to pass on.
+INT_PTR PlatformShellExecute(HWND, const std::string& operation, const std::string& file,
+                             const char*, const char* directory, int) {
     if (operation != "open" || file.empty()) {
         return 0;
     }

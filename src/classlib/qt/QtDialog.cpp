@@ -12,18 +12,6 @@
 #include <QLabel>
 #include <QTimer>
 
-class DialogRunner {
-public:
-    static BOOL InitDialog(CDialog& dialog) { return dialog.OnInitDialog(); }
-    static CWnd* Parent(const CDialog& dialog) { return dialog.m_pParentWnd; }
-    static void ReleaseControls(CDialog& dialog) {
-        for (CWnd* control : dialog.m_boundControls) {
-            control->m_hWnd = nullptr;
-        }
-        dialog.m_boundControls.clear();
-    }
-};
-
 namespace {
 
 // A dialog given no parent is owned by the application's main window.

@@ -1,5 +1,6 @@
 #include "DialogWindow.h"
 
+#include "../Backend.h"
 #include "../TestHooks.h"
 #include "DialogTemplateBuilder.h"
 #include "WindowText.h"

@@ -64,16 +64,3 @@ private:
 
 // The window of a dialog, or nullptr while it has none.
 DialogWindow* DialogWindowOf(const CWnd& window);
-
-// What the backend does with a CDialog that the dialog's own interface does not offer.
-class DialogRunner {
-public:
-    static BOOL InitDialog(CDialog& dialog) { return dialog.OnInitDialog(); }
-    static CWnd* Parent(const CDialog& dialog) { return dialog.m_pParentWnd; }
-    static void ReleaseControls(CDialog& dialog) {
-        for (CWnd* control : dialog.m_boundControls) {
-            control->m_hWnd = nullptr;
-        }
-        dialog.m_boundControls.clear();
-    }
-};

@@ -1,5 +1,5 @@
 // The program's entry point: the class library starts the application object's start-up.
-#include "../WinApp.h"
+#include "WinApp.h"
 
 int main(int argc, char** argv) {
     if (const int failure = AfxWinInit(argc, argv)) {
