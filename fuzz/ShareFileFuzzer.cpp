@@ -4,7 +4,8 @@
 // bytes b:
 //  1. The reader gives only what a written file can express: a non-empty ticker in every
 //     entry, and no value that holds a line feed or a Ctrl-Z or ends in white space (the reader
-//     trims what trails, the line feed ends a line, Ctrl-Z ends the input).
+//     trims what trails, the line feed ends a line, Ctrl-Z ends the input), but for a ticker
+//     made of white space alone, which the reader keeps whole.
 //  2. w is the program's own layout: empty for no entries, else the header and ten lines per
 //     entry, each ending with a line feed; and text mode carries it unchanged:
 //     DecodeTextMode(EncodeTextMode(w)) == w.
@@ -34,10 +35,17 @@ bool IsExpressible(const std::string& value) {
            (value.empty() || kTrailingWhiteSpace.find(value.back()) == std::string_view::npos);
 }
 
+bool IsBlankTicker(const std::string& ticker) {
+    return !ticker.empty() && ticker.find_first_not_of(" \t\v\f\r") == std::string::npos;
+}
+
 bool IsExpressible(const ShareEntry& entry) {
     return !entry.TICKER.empty() &&
            std::all_of(kShareColumnFields.begin(), kShareColumnFields.end(),
-                       [&](std::string ShareEntry::*field) { return IsExpressible(entry.*field); });
+                       [&](std::string ShareEntry::*field) {
+                           return IsExpressible(entry.*field) ||
+                                  (field == &ShareEntry::TICKER && IsBlankTicker(entry.TICKER));
+                       });
 }
 
 std::vector<ShareEntry> Read(std::string_view bytes) {

@@ -71,10 +71,15 @@ ShareRecords ReadShareRecords(std::string_view text) {
         const std::string_view line = text.substr(0, lineFeed);
         text.remove_prefix(lineFeed == std::string_view::npos ? text.size() : lineFeed + 1);
 
-        const KeyAndValue pair = SplitAtFirstEquals(WithoutTrailingWhiteSpace(line));
+        KeyAndValue pair = SplitAtFirstEquals(WithoutTrailingWhiteSpace(line));
         const ShareFileKey* key = FindKey(pair.key);
         if (key == nullptr) {
             continue;
+        }
+        // A ticker of blanks is a ticker: trimmed away, its whole entry would be lost and its
+        // values would pass to the next entry.
+        if (key->field == &ShareEntry::TICKER && pair.value.empty()) {
+            pair.value = SplitAtFirstEquals(line).value;
         }
         if (key->field == &ShareEntry::TICKER && !completeRecord()) {
             return read;

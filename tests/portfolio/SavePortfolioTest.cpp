@@ -46,6 +46,17 @@ TEST_F(SavePortfolioTest, BottomRowIsWrittenFirst) {
     });
 }
 
+// The form accepts a ticker of blanks; the entry must outlive a restart like any other.
+TEST_F(SavePortfolioTest, AnEntryWithATickerOfBlanksComesBack) {
+    const Rows rows = {Entry("ABC", "after"), Entry("   ", "blank"), Entry("XYZ", "before")};
+    RunMainDialog([&](CPortfolioDialog& dialog) {
+        for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+            InsertRow(dialog, *row);
+        }
+    });
+    RunMainDialog([&](CPortfolioDialog& dialog) { EXPECT_EQ(ListRows(dialog), rows); });
+}
+
 // Files the program writes come back byte for byte, whatever bytes the values hold.
 TEST_F(SavePortfolioTest, SavingWhatWasLoadedGivesTheSameBytes) {
     const std::string files[] = {
